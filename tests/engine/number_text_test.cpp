@@ -108,7 +108,9 @@ TEST(NumberText, FloatToStrWritesTheGeneralNumberText)
         {-12345678901234.25L, "-12345678901234.3"},
         {12345678901234.2499L, "12345678901234.2"},
         {1234567890123465.0L, "1.23456789012347E15"},
-        {0.1234567890123445L, "0.123456789012345"}, // not an exact half in binary
+        // Decided on the exact binary value: 2.000000000000005 is stored as
+        // 2.00000000000000499990..., just below the half.
+        {2.000000000000005L, "2"},
     };
     for (const WriteCase& c : cases)
         EXPECT_EQ(FloatToStr(c.value).toStdString(), c.text) << "value " << double(c.value);
