@@ -48,6 +48,7 @@ Interaction& interaction();
 // file's name without folder and without everything from its first ".",
 // every letter after the first in lower case ("Project1").
 QString applicationTitle();
+QString titleFromProgramPath(const QString& programPath);  // the rule behind it
 
 // The general error box: full stop added when the last character sorts after
 // ".", stop icon, OK, the application title as caption.
@@ -64,6 +65,9 @@ Answer messageBox(QWidget* owner, const QString& text, const QString& caption, B
 // `owner`) and any row left in editing by it is cancelled. Nothing crosses the
 // Qt event loop.
 void guarded(QWidget* owner, const std::function<void()>& handler);
+// Run by guarded after every caught error, before the box shows; the database
+// layer installs the cancelling of pending edits here. An empty hook removes it.
+void setAfterErrorHook(std::function<void()> hook);
 
 // Modal show through the seam.
 void showModal(QWidget* window);

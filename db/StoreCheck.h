@@ -1,0 +1,13 @@
+#pragma once
+// Tells whether a file is a store of this program, without changing it.
+#include <QString>
+
+struct StoreCheckResult {
+    bool ok;
+    QString message;  // names the file and, when not ok, the first fault found
+};
+
+// Opens `path` read-only (never creates it) and checks that it is an SQLite
+// database with this program's application id, the three tables with exactly
+// their columns in order and their declared types, and one threshold row.
+StoreCheckResult checkStore(const QString& path);
