@@ -1,6 +1,14 @@
+#include "app/MainUnit.h"
+#include "app/Startup.h"
+
 #include <QApplication>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
-    return 0;
+    CreateWindows();
+    MainForm->show();
+    const int code = app.exec();
+    DestroyWindows();
+    return code;
 }

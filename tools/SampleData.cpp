@@ -2,13 +2,12 @@
 
 #include "db/Errors.h"
 #include "db/StoreFile.h"
+#include "purchasing/NumberText.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <sqlite3.h>
 #include <unistd.h>
 #include <vector>
@@ -46,11 +45,11 @@ Words split(const char* alternatives) {
 }
 
 // The figures go into the store as the program writes them: the general number
-// text with 15 significant digits, read back as a double.
+// text, read back by the number reading rule and held as a double. The
+// program's own conversions, since a direct decimal-to-double conversion may
+// round a last bit differently from the extended one the program makes.
 double stored(long double v) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%.15Lg", v);
-    const double d = std::strtod(buf, nullptr);
+    const double d = double(StrToFloat(FloatToStr(v)));
     return d == 0 ? 0.0 : d;
 }
 
@@ -265,7 +264,7 @@ std::vector<Product> makeProducts(Random& r, const Vocabulary& v, int count, int
     return out;
 }
 
-std::vector<Line> makeLines(Random& r, const Vocabulary& v, std::vector<Product>& products, qint64 count,
+std::vector<Line> makeLines(Random& r, const Vocabulary& v, const std::vector<Product>& products, qint64 count,
                             int lastDay, int customers) {
     std::vector<double> cumulative;
     double total = 0;
@@ -280,7 +279,7 @@ std::vector<Line> makeLines(Random& r, const Vocabulary& v, std::vector<Product>
     for (Line& l : out) {
         const auto it = std::upper_bound(cumulative.begin(), cumulative.end(), r.unit() * total);
         l.product = quint32(std::min<size_t>(size_t(it - cumulative.begin()), products.size() - 1));
-        Product& p = products[l.product];
+        const Product& p = products[l.product];
         const Goods& g = kGoods[p.goods];
         l.day = r.between(p.day, lastDay);
         const long double price = r.chance(0.7) ? p.listPrice : round2(static_cast<long double>(p.cost) * r.uniform(1.1, 1.6));
@@ -295,10 +294,6 @@ std::vector<Line> makeLines(Random& r, const Vocabulary& v, std::vector<Product>
         l.profit = stored(l.amount - q * p.cost);
         l.customer = r.chance(0.35) ? -1 : qint32(std::pow(r.unit(), 2) * customers);
         l.remark = r.chance(0.05) ? qint16(r.below(v.lineRemarks.size())) : qint16(-1);
-        // As each sale adds to the product's totals.
-        p.soldQty = stored(p.soldQty + l.qty);
-        p.soldAmount = stored(p.soldAmount + l.amount);
-        ++p.lineCount;
     }
     return out;
 }
@@ -361,6 +356,14 @@ void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed,
     std::vector<Product> products = makeProducts(r, v, productCount, firstDay, lastDay);
     const std::vector<Line> lines = makeLines(r, v, products, lineCount, lastDay, int(customers.size()));
     const std::vector<quint32> order = byDay(lines, firstDay, lastDay);
+    // As each sale adds to its product's totals, in the order the lines are
+    // stored, so that replaying them gives the very same figures.
+    for (quint32 i : order) {
+        Product& p = products[lines[i].product];
+        p.soldQty = stored(p.soldQty + lines[i].qty);
+        p.soldAmount = stored(p.soldAmount + lines[i].amount);
+        ++p.lineCount;
+    }
 
     std::vector<QByteArray> dayText;
     for (int d = firstDay; d <= lastDay; ++d)
