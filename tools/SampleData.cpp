@@ -49,6 +49,9 @@ Words split(const char* alternatives) {
 // program's own conversions, since a direct decimal-to-double conversion may
 // round a last bit differently from the extended one the program makes.
 double stored(long double v) {
+    // Whole numbers below 1E15 come back as they are; they are most of the
+    // quantities, and the text round trip is slow.
+    if (v == std::trunc(v) && std::fabs(v) < 1e15L) return v == 0 ? 0.0 : double(v);
     const double d = double(StrToFloat(FloatToStr(v)));
     return d == 0 ? 0.0 : d;
 }
@@ -282,11 +285,11 @@ std::vector<Line> makeLines(Random& r, const Vocabulary& v, const std::vector<Pr
         const Product& p = products[l.product];
         const Goods& g = kGoods[p.goods];
         l.day = r.between(p.day, lastDay);
-        const long double price = r.chance(0.7) ? p.listPrice : round2(static_cast<long double>(p.cost) * r.uniform(1.1, 1.6));
+        // The list price is stored already.
+        l.price = r.chance(0.7) ? p.listPrice : stored(round2(static_cast<long double>(p.cost) * r.uniform(1.1, 1.6)));
         const double u = r.unit();
         const long double qty = g.loose ? std::round(r.uniform(0.5, 20) * 10) / 10 : 1 + std::floor(20 * u * u);
         const long double discount = r.chance(0.8) ? 10.0L : kDiscounts[r.below(std::size(kDiscounts))];
-        l.price = stored(price);
         l.qty = stored(qty);
         // As the sale window computes them, from the figures as stored.
         const long double q = l.qty;
