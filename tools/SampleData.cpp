@@ -44,17 +44,21 @@ Words split(const char* alternatives) {
     return Words(parts.begin(), parts.end());
 }
 
-// The figures go into the store as the program writes them: the general number
-// text, read back by the number reading rule and held as a double. The
-// program's own conversions, since a direct decimal-to-double conversion may
-// round a last bit differently from the extended one the program makes.
-double stored(long double v) {
+// A figure as the program stores it and reads it back: computed in extended
+// precision, written as the general number text, read again by the number
+// reading rule. The next computation starts from that extended value, as a
+// window's does from the text it shows; the store holds it as a double.
+using Figure = long double;
+
+Figure stored(long double v) {
     // Whole numbers below 1E15 come back as they are; they are most of the
     // quantities, and the text round trip is slow.
-    if (v == std::trunc(v) && std::fabs(v) < 1e15L) return v == 0 ? 0.0 : double(v);
-    const double d = double(StrToFloat(FloatToStr(v)));
-    return d == 0 ? 0.0 : d;
+    if (v == std::trunc(v) && std::fabs(v) < 1e15L) return v == 0 ? 0.0L : v;
+    const Figure f = StrToFloat(FloatToStr(v));
+    return f == 0 ? 0.0L : f;
 }
+
+void bindFigure(sqlite3_stmt* st, int i, Figure f) { sqlite3_bind_double(st, i, double(f)); }
 
 long double round2(long double v) { return std::round(v * 100) / 100; }
 
@@ -194,16 +198,16 @@ struct Product {
     QByteArray code, name, spec, model, remark;
     int supplier = 0;
     int day = 0;  // purchase day, as a Julian day
-    double cost = 0, listPrice = 0;  // as stored
+    Figure cost = 0, listPrice = 0;
     double weight = 0;
-    long double soldQty = 0, soldAmount = 0;
+    Figure soldQty = 0, soldAmount = 0;
     qint64 lineCount = 0;
 };
 
 struct Line {
     quint32 product;
     qint32 day;
-    double price, qty, amount, profit;
+    Figure price, qty, amount, profit;
     qint32 customer;  // -1: a walk-in customer, nothing recorded
     qint16 remark;    // -1: none
 };
@@ -253,7 +257,7 @@ std::vector<Product> makeProducts(Random& r, const Vocabulary& v, int count, int
         p.supplier = g.trade * 6 + int(r.below(6));
         p.day = r.between(firstDay, lastDay);
         p.cost = stored(std::max<long double>(round2(r.uniform(g.costLo, g.costHi)), 0.01L));
-        p.listPrice = stored(round2(static_cast<long double>(p.cost) * r.uniform(1.1, 1.6)));
+        p.listPrice = stored(round2(p.cost * r.uniform(1.1, 1.6)));
         p.remark = r.chance(0.1) ? r.pick(v.productRemarks) : QByteArray();
         // A few products never sell; the rest sell unevenly, the longer on the
         // shelf the more.
@@ -286,15 +290,14 @@ std::vector<Line> makeLines(Random& r, const Vocabulary& v, const std::vector<Pr
         const Goods& g = kGoods[p.goods];
         l.day = r.between(p.day, lastDay);
         // The list price is stored already.
-        l.price = r.chance(0.7) ? p.listPrice : stored(round2(static_cast<long double>(p.cost) * r.uniform(1.1, 1.6)));
+        l.price = r.chance(0.7) ? p.listPrice : stored(round2(p.cost * r.uniform(1.1, 1.6)));
         const double u = r.unit();
         const long double qty = g.loose ? std::round(r.uniform(0.5, 20) * 10) / 10 : 1 + std::floor(20 * u * u);
         const long double discount = r.chance(0.8) ? 10.0L : kDiscounts[r.below(std::size(kDiscounts))];
         l.qty = stored(qty);
-        // As the sale window computes them, from the figures as stored.
-        const long double q = l.qty;
-        l.amount = stored(((q * l.price) * discount) * 0.1L);
-        l.profit = stored(l.amount - q * p.cost);
+        // As the sale window computes them, from the figures it shows.
+        l.amount = stored(((l.qty * l.price) * discount) * 0.1L);
+        l.profit = stored(l.amount - l.qty * p.cost);
         l.customer = r.chance(0.35) ? -1 : qint32(std::pow(r.unit(), 2) * customers);
         l.remark = r.chance(0.05) ? qint16(r.below(v.lineRemarks.size())) : qint16(-1);
     }
@@ -388,8 +391,8 @@ void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed,
         const double kind = r.unit();
         const int extra = kind < 0.05 ? 0 : kind < 0.15 ? r.between(1, 9) : r.between(10, 300);
         const long double bought = extra == 0 && p.soldQty > 0 ? p.soldQty : std::ceil(p.soldQty) + std::max(extra, 1);
-        const double boughtQty = stored(bought);
-        const double stock = stored(boughtQty - p.soldQty);
+        const Figure boughtQty = stored(bought);
+        const Figure stock = stored(boughtQty - p.soldQty);
         const Goods& g = kGoods[p.goods];
         bindText(product, 1, p.code);
         bindText(product, 2, p.name);
@@ -397,15 +400,15 @@ void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed,
         bindText(product, 4, p.model);
         sqlite3_bind_text(product, 5, g.unit, -1, SQLITE_STATIC);
         bindText(product, 6, dayText[size_t(p.day - firstDay)]);
-        sqlite3_bind_double(product, 7, p.cost);
-        sqlite3_bind_double(product, 8, boughtQty);
-        sqlite3_bind_double(product, 9, stored(static_cast<long double>(p.cost) * boughtQty));
-        sqlite3_bind_double(product, 10, stored(p.soldQty));
-        sqlite3_bind_double(product, 11, stored(p.soldAmount));
-        if (p.lineCount > 0) sqlite3_bind_double(product, 12, stored(p.soldAmount - p.soldQty * p.cost));
+        bindFigure(product, 7, p.cost);
+        bindFigure(product, 8, boughtQty);
+        bindFigure(product, 9, stored(p.cost * boughtQty));
+        bindFigure(product, 10, p.soldQty);
+        bindFigure(product, 11, p.soldAmount);
+        if (p.lineCount > 0) bindFigure(product, 12, stored(p.soldAmount - p.soldQty * p.cost));
         else sqlite3_bind_null(product, 12);  // no sale yet, no profit
-        sqlite3_bind_double(product, 13, stock);
-        sqlite3_bind_double(product, 14, stored(static_cast<long double>(stock) * p.cost));
+        bindFigure(product, 13, stock);
+        bindFigure(product, 14, stored(stock * p.cost));
         bindText(product, 15, suppliers[size_t(p.supplier)].name);
         bindText(product, 16, suppliers[size_t(p.supplier)].phone);
         bindText(product, 17, p.remark);
@@ -425,10 +428,10 @@ void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed,
         bindText(line, 4, p.model);
         sqlite3_bind_text(line, 5, kGoods[p.goods].unit, -1, SQLITE_STATIC);
         bindText(line, 6, dayText[size_t(l.day - firstDay)]);
-        sqlite3_bind_double(line, 7, l.price);
-        sqlite3_bind_double(line, 8, l.qty);
-        sqlite3_bind_double(line, 9, l.amount);
-        sqlite3_bind_double(line, 10, l.profit);
+        bindFigure(line, 7, l.price);
+        bindFigure(line, 8, l.qty);
+        bindFigure(line, 9, l.amount);
+        bindFigure(line, 10, l.profit);
         bindText(line, 11, c ? c->name : none);
         bindText(line, 12, c ? c->phone : none);
         bindText(line, 13, c ? c->address : none);

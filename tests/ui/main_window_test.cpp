@@ -103,6 +103,8 @@ struct SearchCase {
     std::vector<const char*> found;   // 商品编号 of the rows found
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
+
 class Search : public MainWindow, public ::testing::WithParamInterface<SearchCase> {};
 
 TEST_P(Search, FindsRowsContainingEveryFilledText)
