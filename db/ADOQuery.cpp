@@ -90,40 +90,43 @@ QDateTime TField::AsDateTime() const {
     return {};
 }
 
+namespace {
+// What a column of this kind takes for a text; a text it cannot take throws
+// EConvertError and nothing is written.
+CellValue cellFromText(FieldKind kind, const QString& field, const QString& text) {
+    switch (kind) {
+    case FieldKind::Text: return textValue(text);
+    case FieldKind::Number: {
+        if (text.isEmpty()) return CellValue{};
+        long double v = 0;
+        if (!TryTextToFloat(text, v) || !std::isfinite(double(v)))
+            throw EConvertError("'" + text + "' is not a valid floating point value for field '" + field + "'");
+        CellValue c;
+        c.type = CellType::Real;
+        c.real = double(v);
+        return c;
+    }
+    case FieldKind::DateTime: {
+        if (text.isEmpty()) return CellValue{};
+        QDateTime dt = regional::fromStoreText(text);
+        if (!dt.isValid()) {
+            const QDate d = regional::parseShortDate(text);
+            if (d.isValid()) dt = QDateTime(d, QTime(0, 0));
+        }
+        if (!dt.isValid()) throw EConvertError("'" + text + "' is not a valid date and time");
+        return textValue(regional::toStoreText(dt));
+    }
+    }
+    return textValue(text);
+}
+}  // namespace
+
+void TField::CheckString(const QString& text) const { cellFromText(Kind(), FieldName(), text); }
+
 void TField::SetAsString(const QString& text) {
     q_->requireWritable();
     try {
-        switch (Kind()) {
-        case FieldKind::Text: q_->setCell(col_, textValue(text)); return;
-        case FieldKind::Number: {
-            if (text.isEmpty()) {
-                q_->setCell(col_, CellValue{});
-                return;
-            }
-            long double v = 0;
-            if (!TryTextToFloat(text, v) || !std::isfinite(double(v)))
-                throw EConvertError("'" + text + "' is not a valid floating point value for field '" + FieldName() + "'");
-            CellValue c;
-            c.type = CellType::Real;
-            c.real = double(v);
-            q_->setCell(col_, c);
-            return;
-        }
-        case FieldKind::DateTime: {
-            if (text.isEmpty()) {
-                q_->setCell(col_, CellValue{});
-                return;
-            }
-            QDateTime dt = regional::fromStoreText(text);
-            if (!dt.isValid()) {
-                const QDate d = regional::parseShortDate(text);
-                if (d.isValid()) dt = QDateTime(d, QTime(0, 0));
-            }
-            if (!dt.isValid()) throw EConvertError("'" + text + "' is not a valid date and time");
-            SetAsDateTime(dt);
-            return;
-        }
-        }
+        q_->setCell(col_, cellFromText(Kind(), FieldName(), text));
     } catch (const EJxcError&) {
         // A row whose filling failed half-way is never stored by a later post.
         q_->Cancel();

@@ -41,6 +41,9 @@ public:
     // Number columns take text by the number reading rule (empty = no value);
     // a failure cancels the row's editing and throws EConvertError.
     void SetAsString(const QString& text);
+    // Throws the error SetAsString would throw for `text`, and writes nothing:
+    // a window can check a whole row before it starts editing one.
+    void CheckString(const QString& text) const;
     QDateTime AsDateTime() const;
     void SetAsDateTime(const QDateTime& value);
     void Clear();
