@@ -71,6 +71,34 @@ void drawBars(QPainter& p)
     }
 }
 
+void drawPencil(QPainter& p)
+{
+    // A pencil over a sheet: a line corrected.
+    p.setPen(QPen(QColor(90, 90, 90), 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3.5, 5.5, 19, 24));
+    p.setPen(QPen(QColor(60, 100, 180), 1.6));
+    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(7, 11.5 + i * 4.5), QPointF(18, 11.5 + i * 4.5));
+    p.setPen(QPen(QColor(120, 70, 20), 1));
+    p.setBrush(QColor(240, 170, 30));
+    QPainterPath pencil;
+    pencil.moveTo(26, 2);
+    pencil.lineTo(30, 6);
+    pencil.lineTo(16, 20);
+    pencil.lineTo(11, 22);
+    pencil.lineTo(13, 17);
+    pencil.closeSubpath();
+    p.drawPath(pencil);
+}
+
+void drawCross(QPainter& p)
+{
+    // A red cross: lines deleted.
+    p.setPen(QPen(QColor(200, 40, 30), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(7, 7), QPointF(25, 25));
+    p.drawLine(QPointF(25, 7), QPointF(7, 25));
+}
+
 }  // namespace
 
 QIcon picture(Picture which)
@@ -84,6 +112,8 @@ QIcon picture(Picture which)
     case Picture::Sell: drawCart(p); break;
     case Picture::SalesDetail: drawList(p); break;
     case Picture::Summary: drawBars(p); break;
+    case Picture::Correct: drawPencil(p); break;
+    case Picture::Delete: drawCross(p); break;
     }
     return QIcon(pixmap);
 }

@@ -118,7 +118,9 @@ TEST_P(Search, FindsRowsContainingEveryFilledText)
     for (const char* code : c.found) expected << QString::fromUtf8(code);
     EXPECT_EQ(column("商品编号"), expected);
     EXPECT_TRUE(user.messages.empty());
-    if (!expected.isEmpty()) EXPECT_EQ(MainForm->ADOQuery1.RecNo(), 1);
+    if (!expected.isEmpty()) {
+        EXPECT_EQ(MainForm->ADOQuery1.RecNo(), 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
