@@ -2,10 +2,10 @@
 
 #include "db/ConnectionString.h"
 #include "db/Reconnect.h"
-#include "db/Regional.h"
 #include "platform/ButtonPictures.h"
 #include "platform/DBGridEh.h"
 #include "platform/DataWindow.h"
+#include "platform/DatePicker.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
@@ -66,9 +66,7 @@ QLineEdit* field(QWidget* parent, int x, int y)
 
 QDateEdit* datePicker(QWidget* parent, int x, int y)
 {
-    auto* d = new QDateEdit(QDate::currentDate(), parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(regional::shortDateFormat());
+    auto* d = new TDateTimePicker(parent);
     d->setGeometry(x, y, 113, 21);
     d->setEnabled(false);
     return d;

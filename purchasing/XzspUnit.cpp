@@ -2,7 +2,6 @@
 
 #include "app/MainUnit.h"
 #include "db/Reconnect.h"
-#include "db/Regional.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
@@ -10,6 +9,7 @@
 #include "purchasing/NumberText.h"
 #include "purchasing/NumericKeyFilter.h"
 
+#include "platform/DatePicker.h"
 #include <QDateEdit>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -60,16 +60,6 @@ protected:
             x += metrics.horizontalAdvance(word) + space;
         }
     }
-};
-
-// Tab leaves the date picker at once, as it leaves every other field,
-// instead of stepping through the year, month and day first.
-class DatePicker : public QDateEdit {
-public:
-    using QDateEdit::QDateEdit;
-
-protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
 int rowTop(int row) { return 16 + 24 * row; }
@@ -146,9 +136,7 @@ void TXzspForm::buildBody()
     label(Panel2, QStringLiteral("单位"), left, 2);
     Edit5 = field(Panel2, left, 2);
     label(Panel2, QStringLiteral("进货日期"), right, 2);
-    DateTimePicker1 = new DatePicker(QDate::currentDate(), Panel2);
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(regional::shortDateFormat());
+    DateTimePicker1 = new TDateTimePicker(Panel2);
     DateTimePicker1->setGeometry(right, rowTop(2), 121, 21);
     label(Panel2, QStringLiteral("进货单价"), left, 3);
     Edit6 = field(Panel2, left, 3);

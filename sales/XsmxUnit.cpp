@@ -3,7 +3,6 @@
 #include "sales/XsmxUnit.h"
 
 #include "db/ConnectionString.h"
-#include "db/Regional.h"
 #include "platform/ButtonPictures.h"
 #include "platform/DBGridEh.h"
 #include "platform/DataWindow.h"
@@ -11,6 +10,7 @@
 #include "platform/StatusBar.h"
 
 #include <QCheckBox>
+#include "platform/DatePicker.h"
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -64,9 +64,7 @@ QLineEdit* field(QWidget* parent, int x, int y)
 
 QDateEdit* datePicker(QWidget* parent, int x, int y)
 {
-    auto* d = new QDateEdit(QDate::currentDate(), parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(regional::shortDateFormat());
+    auto* d = new TDateTimePicker(parent);
     d->setGeometry(x, y, 113, 21);
     d->setEnabled(false);
     return d;

@@ -1,7 +1,6 @@
 // The sale window's layout and wiring; its handlers live in the files next to it.
 #include "sales/XsspUnit.h"
 
-#include "db/Regional.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
@@ -9,6 +8,7 @@
 #include "purchasing/NumericKeyFilter.h"
 
 #include <QComboBox>
+#include "platform/DatePicker.h"
 #include <QDateEdit>
 #include <QEvent>
 #include <QKeyEvent>
@@ -147,9 +147,7 @@ void TXsspForm::buildBody()
     Label22 = value(p, 112);
 
     caption(p, QStringLiteral("销售日期"), right, 136);
-    DateTimePicker1 = new QDateEdit(QDate::currentDate(), p);
-    DateTimePicker1->setCalendarPopup(true);
-    DateTimePicker1->setDisplayFormat(regional::shortDateFormat());
+    DateTimePicker1 = new TDateTimePicker(p);
     DateTimePicker1->setGeometry(88, 136, 97, kRowHeight);
 
     caption(p, QStringLiteral("销售单价"), right, 160);
@@ -211,7 +209,6 @@ void TXsspForm::wire()
 {
     Edit1->installEventFilter(this);
     Edit2->installEventFilter(this);
-    DateTimePicker1->installEventFilter(this);
     connect(ComboBox1, &QComboBox::currentTextChanged, this,
             [this] { platform::guarded(this, [this] { ComboBox1Change(); }); });
     platform::onClick(SpeedButton1, this, [this] { SpeedButton1Click(); });
@@ -220,16 +217,6 @@ void TXsspForm::wire()
 
 bool TXsspForm::eventFilter(QObject* watched, QEvent* event)
 {
-    // Tab leaves the date picker for the next field, as in every other
-    // field, instead of walking the picker's year, month and day.
-    if (watched == DateTimePicker1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
     if (event->type() == QEvent::KeyRelease) {
         if (watched == Edit1) platform::guarded(this, [this] { Edit1KeyUp(); });
         else if (watched == Edit2) platform::guarded(this, [this] { Edit2KeyUp(); });
