@@ -195,7 +195,7 @@ struct Customer {
 
 struct Product {
     int goods = 0;
-    QByteArray code, name, spec, model, remark;
+    QByteArray code, name, specText, model, remark;
     int supplier = 0;
     int day = 0;  // purchase day, as a Julian day
     Figure cost = 0, listPrice = 0;
@@ -252,7 +252,7 @@ std::vector<Product> makeProducts(Random& r, const Vocabulary& v, int count, int
         p.goods = int(r.below(std::size(kGoods)));
         const Goods& g = kGoods[p.goods];
         p.name = r.pick(v.names[p.goods]);
-        p.spec = r.pick(v.specs[p.goods]);
+        p.specText = r.pick(v.specs[p.goods]);
         p.model = r.pick(v.models[p.goods]);
         p.supplier = g.trade * 6 + int(r.below(6));
         p.day = r.between(firstDay, lastDay);
@@ -396,7 +396,7 @@ void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed,
         const Goods& g = kGoods[p.goods];
         bindText(product, 1, p.code);
         bindText(product, 2, p.name);
-        bindText(product, 3, p.spec);
+        bindText(product, 3, p.specText);
         bindText(product, 4, p.model);
         sqlite3_bind_text(product, 5, g.unit, -1, SQLITE_STATIC);
         bindText(product, 6, dayText[size_t(p.day - firstDay)]);
@@ -424,7 +424,7 @@ void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed,
         const Customer* c = l.customer < 0 ? nullptr : &customers[size_t(l.customer)];
         bindText(line, 1, p.code);
         bindText(line, 2, p.name);
-        bindText(line, 3, p.spec);
+        bindText(line, 3, p.specText);
         bindText(line, 4, p.model);
         sqlite3_bind_text(line, 5, kGoods[p.goods].unit, -1, SQLITE_STATIC);
         bindText(line, 6, dayText[size_t(l.day - firstDay)]);
