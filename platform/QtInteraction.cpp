@@ -1,5 +1,6 @@
 #include "platform/QtInteraction.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEvent>
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -92,6 +94,12 @@ void QtInteraction::showModal(QWidget* window)
     }
     QPointer<QWidget> guard(window);
     window->setWindowModality(Qt::ApplicationModal);
+    // The windows are created without a parent; tying the modal one to the
+    // window it was opened from keeps it above that window on every desktop.
+    if (QWidget* opener = QApplication::activeWindow(); opener && opener != window) {
+        window->winId();
+        if (QWindow* handle = window->windowHandle()) handle->setTransientParent(opener->windowHandle());
+    }
     window->show();
     // A show handler may already have closed it again.
     if (!guard || !guard->isVisible())
