@@ -2,11 +2,10 @@
 
 #include "db/ConnectionString.h"
 #include "db/Reconnect.h"
-#include "platform/ButtonPictures.h"
 #include "platform/DBGridEh.h"
 #include "platform/DataWindow.h"
-#include "platform/DatePicker.h"
 #include "platform/Fonts.h"
+#include "platform/PanelControls.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
 
@@ -14,77 +13,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QGroupBox>
-#include <QLabel>
+#include <QFrame>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 
 TMainForm* MainForm = nullptr;
-
-namespace {
-
-QToolButton* flatButton(QWidget* parent, const QString& caption, int x)
-{
-    auto* b = new QToolButton(parent);
-    b->setText(caption);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(x, 3, 65, 22);
-    return b;
-}
-
-QToolButton* largeButton(QWidget* parent, const QString& caption, platform::Picture picture, int x)
-{
-    auto* b = new QToolButton(parent);
-    b->setText(caption);
-    b->setIcon(platform::picture(picture));
-    b->setIconSize(QSize(32, 32));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setFont(platform::songti(12));
-    b->setGeometry(x, 40, 57, 57);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const QString& text, int x, int y)
-{
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(x, y, 56, 21);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return l;
-}
-
-QLineEdit* field(QWidget* parent, int x, int y)
-{
-    auto* e = new QLineEdit(parent);
-    e->setGeometry(x, y, 89, 21);
-    return e;
-}
-
-QDateEdit* datePicker(QWidget* parent, int x, int y)
-{
-    auto* d = new TDateTimePicker(parent);
-    d->setGeometry(x, y, 113, 21);
-    d->setEnabled(false);
-    return d;
-}
-
-GridColumn column(const char* field, const char* title, int width, bool number = false,
-                  GridColumn::Footer footer = GridColumn::NoFooter)
-{
-    GridColumn c;
-    c.field = QString::fromUtf8(field);
-    c.title = QString::fromUtf8(title);
-    c.width = width;
-    c.displayFormat = number ? GridColumn::Float0_00 : GridColumn::None;
-    c.footer = footer;
-    return c;
-}
-
-}  // namespace
 
 TMainForm::TMainForm() : TForm(Border::Window)
 {
@@ -124,59 +58,40 @@ void TMainForm::buildTopPanel()
 {
     Panel1 = new QFrame(this);
     Panel1->setGeometry(0, 0, 1004, 121);
-    SpeedButton1 = flatButton(Panel1, QStringLiteral("进货管理"), 8);
-    SpeedButton2 = flatButton(Panel1, QStringLiteral("销售管理"), 8 + 65);
-    SpeedButton3 = flatButton(Panel1, QStringLiteral("库存管理"), 8 + 65 * 2);
-    SpeedButton4 = flatButton(Panel1, QStringLiteral("数据导出"), 8 + 65 * 3);
-    SpeedButton5 = flatButton(Panel1, QStringLiteral("数据管理"), 8 + 65 * 4);
-    SpeedButton6 = flatButton(Panel1, QStringLiteral("其他功能"), 8 + 65 * 5);
-    SpeedButton7 = flatButton(Panel1, QStringLiteral("帮助主题"), 8 + 65 * 6);
+    SpeedButton1 = platform::flatButton(Panel1, QStringLiteral("进货管理"), 8);
+    SpeedButton2 = platform::flatButton(Panel1, QStringLiteral("销售管理"), 8 + 65);
+    SpeedButton3 = platform::flatButton(Panel1, QStringLiteral("库存管理"), 8 + 65 * 2);
+    SpeedButton4 = platform::flatButton(Panel1, QStringLiteral("数据导出"), 8 + 65 * 3);
+    SpeedButton5 = platform::flatButton(Panel1, QStringLiteral("数据管理"), 8 + 65 * 4);
+    SpeedButton6 = platform::flatButton(Panel1, QStringLiteral("其他功能"), 8 + 65 * 5);
+    SpeedButton7 = platform::flatButton(Panel1, QStringLiteral("帮助主题"), 8 + 65 * 6);
 
     Bevel1 = new QFrame(Panel1);
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(8, 26, 455, 2);
 
     using platform::Picture;
-    SpeedButton8 = largeButton(Panel1, QStringLiteral("新增商品"), Picture::NewProduct, 24);
-    SpeedButton9 = largeButton(Panel1, QStringLiteral("销售商品"), Picture::Sell, 80);
-    SpeedButton10 = largeButton(Panel1, QStringLiteral("销售明细"), Picture::SalesDetail, 136);
-    SpeedButton11 = largeButton(Panel1, QStringLiteral("商品汇总"), Picture::Summary, 192);
+    SpeedButton8 = platform::largeButton(Panel1, QStringLiteral("新增商品"), Picture::NewProduct, 24);
+    SpeedButton9 = platform::largeButton(Panel1, QStringLiteral("销售商品"), Picture::Sell, 80);
+    SpeedButton10 = platform::largeButton(Panel1, QStringLiteral("销售明细"), Picture::SalesDetail, 136);
+    SpeedButton11 = platform::largeButton(Panel1, QStringLiteral("商品汇总"), Picture::Summary, 192);
 }
 
 void TMainForm::buildSearchGroup()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("科目查询"), Panel1);
-    GroupBox1->setGeometry(488, 8, 513, 105);
-    GroupBox1->setFont(platform::songti(13, true));
-    const QFont regular = platform::songti(13);
-    // The bold caption must not pass on to the controls inside.
-    QWidget* inner = new QWidget(GroupBox1);
-    inner->setGeometry(0, 0, 513, 105);
-    inner->setFont(regular);
-
-    label(inner, QStringLiteral("商品编号"), 24, 24);
-    Edit1 = field(inner, 80, 24);
-    label(inner, QStringLiteral("商品名称"), 184, 24);
-    Edit2 = field(inner, 240, 24);
-    label(inner, QStringLiteral("商品规格"), 344, 24);
-    Edit3 = field(inner, 400, 24);
-    label(inner, QStringLiteral("商品型号"), 24, 48);
-    Edit4 = field(inner, 80, 48);
-    label(inner, QStringLiteral("供货厂商"), 184, 48);
-    Edit5 = field(inner, 240, 48);
-    label(inner, QStringLiteral("供货电话"), 344, 48);
-    Edit6 = field(inner, 400, 48);
-
-    CheckBox1 = new QCheckBox(QStringLiteral("进货日期"), inner);
-    CheckBox1->setGeometry(6, 72, 74, 21);
-    DateTimePicker1 = datePicker(inner, 80, 72);
-    auto* to = new QLabel(QStringLiteral("至"), inner);
-    to->setGeometry(198, 72, 16, 21);
-    DateTimePicker2 = datePicker(inner, 216, 72);
-    Button1 = new QPushButton(QStringLiteral("查询"), inner);
-    Button1->setGeometry(376, 72, 50, 20);
-    Button2 = new QPushButton(QStringLiteral("刷新"), inner);
-    Button2->setGeometry(440, 72, 50, 20);
+    const platform::SearchGroup g = platform::searchGroup(Panel1, 488, {QStringLiteral("商品编号"), QStringLiteral("商品名称"), QStringLiteral("商品规格"), QStringLiteral("商品型号"), QStringLiteral("供货厂商"), QStringLiteral("供货电话")}, QStringLiteral("进货日期"));
+    GroupBox1 = g.group;
+    Edit1 = g.edits[0];
+    Edit2 = g.edits[1];
+    Edit3 = g.edits[2];
+    Edit4 = g.edits[3];
+    Edit5 = g.edits[4];
+    Edit6 = g.edits[5];
+    CheckBox1 = g.dateCheck;
+    DateTimePicker1 = g.from;
+    DateTimePicker2 = g.to;
+    Button1 = g.search;
+    Button2 = g.refresh;
 }
 
 void TMainForm::buildGrid()
@@ -186,23 +101,23 @@ void TMainForm::buildGrid()
     DBGridEh1->setToolTip(QStringLiteral("双击可以销售商品！"));
     using F = GridColumn;
     std::vector<GridColumn> columns = {
-        column("商品编号", "商品|编号", 50, false, F::StaticText),
-        column("商品名称", "商品|名称", 80),
-        column("商品规格", "商品|规格", 70),
-        column("商品型号", "商品|型号", 70),
-        column("单位", "商品|单位", 50),
-        column("进货日期", "进货|日期", 75),
-        column("进货单价", "进货|单价", 65, true),
-        column("进货数量", "进货|数量", 55, true, F::SumFormatted),
-        column("进货金额", "进货|金额", 70, true, F::SumFormatted),
-        column("销售数量", "销售|数量", 55, true, F::SumFormatted),
-        column("销售金额", "销售|金额", 70, true, F::SumFormatted),
-        column("销售利润", "销售|利润", -1, true, F::SumGeneral),
-        column("库存数量", "库存|数量", 55, true, F::SumFormatted),
-        column("库存金额", "库存|金额", 70, true, F::SumFormatted),
-        column("供货厂商", "供货|厂商", 75),
-        column("供货电话", "供货|电话", 80),
-        column("备注", "", 70),
+        gridColumn("商品编号", "商品|编号", 50, false, F::StaticText),
+        gridColumn("商品名称", "商品|名称", 80),
+        gridColumn("商品规格", "商品|规格", 70),
+        gridColumn("商品型号", "商品|型号", 70),
+        gridColumn("单位", "商品|单位", 50),
+        gridColumn("进货日期", "进货|日期", 75),
+        gridColumn("进货单价", "进货|单价", 65, true),
+        gridColumn("进货数量", "进货|数量", 55, true, F::SumFormatted),
+        gridColumn("进货金额", "进货|金额", 70, true, F::SumFormatted),
+        gridColumn("销售数量", "销售|数量", 55, true, F::SumFormatted),
+        gridColumn("销售金额", "销售|金额", 70, true, F::SumFormatted),
+        gridColumn("销售利润", "销售|利润", -1, true, F::SumGeneral),
+        gridColumn("库存数量", "库存|数量", 55, true, F::SumFormatted),
+        gridColumn("库存金额", "库存|金额", 70, true, F::SumFormatted),
+        gridColumn("供货厂商", "供货|厂商", 75),
+        gridColumn("供货电话", "供货|电话", 80),
+        gridColumn("备注", "", 70),
     };
     columns[0].footerText = QStringLiteral("合计");
     DBGridEh1->setColumns(std::move(columns));

@@ -3,19 +3,13 @@
 #include "sales/XsmxUnit.h"
 
 #include "db/ConnectionString.h"
-#include "platform/ButtonPictures.h"
 #include "platform/DBGridEh.h"
 #include "platform/DataWindow.h"
-#include "platform/Fonts.h"
+#include "platform/PanelControls.h"
 #include "platform/StatusBar.h"
 
-#include <QCheckBox>
-#include "platform/DatePicker.h"
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QLabel>
+#include <QFrame>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 
 TXsmxForm* XsmxForm = nullptr;
@@ -24,63 +18,6 @@ namespace {
 
 constexpr int kWidth = 1004, kHeight = 596;
 constexpr int kTopHeight = 121, kStatusHeight = 19;
-
-QToolButton* flatButton(QWidget* parent, const QString& caption, int x)
-{
-    auto* b = new QToolButton(parent);
-    b->setText(caption);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(x, 3, 65, 22);
-    return b;
-}
-
-QToolButton* largeButton(QWidget* parent, const QString& caption, platform::Picture picture, int x)
-{
-    auto* b = new QToolButton(parent);
-    b->setText(caption);
-    b->setIcon(platform::picture(picture));
-    b->setIconSize(QSize(32, 32));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(x, 40, 57, 57);
-    return b;
-}
-
-void label(QWidget* parent, const QString& text, int x, int y)
-{
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(x, y, 56, 21);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-QLineEdit* field(QWidget* parent, int x, int y)
-{
-    auto* e = new QLineEdit(parent);
-    e->setGeometry(x, y, 89, 21);
-    return e;
-}
-
-QDateEdit* datePicker(QWidget* parent, int x, int y)
-{
-    auto* d = new TDateTimePicker(parent);
-    d->setGeometry(x, y, 113, 21);
-    d->setEnabled(false);
-    return d;
-}
-
-GridColumn column(const char* field, const char* title, int width, bool number = false,
-                  GridColumn::Footer footer = GridColumn::NoFooter)
-{
-    GridColumn c;
-    c.field = QString::fromUtf8(field);
-    c.title = QString::fromUtf8(title);
-    c.width = width;
-    c.displayFormat = number ? GridColumn::Float0_00 : GridColumn::None;
-    c.footer = footer;
-    return c;
-}
 
 }  // namespace
 
@@ -110,16 +47,16 @@ void TXsmxForm::buildTopPanel()
 {
     Panel1 = new QFrame(this);
     Panel1->setGeometry(0, 0, kWidth, kTopHeight);
-    SpeedButton1 = flatButton(Panel1, QStringLiteral("销售明细"), 8);
-    SpeedButton2 = flatButton(Panel1, QStringLiteral("数据导出"), 73);
-    SpeedButton3 = flatButton(Panel1, QStringLiteral("关闭窗体"), 138);
+    SpeedButton1 = platform::flatButton(Panel1, QStringLiteral("销售明细"), 8);
+    SpeedButton2 = platform::flatButton(Panel1, QStringLiteral("数据导出"), 73);
+    SpeedButton3 = platform::flatButton(Panel1, QStringLiteral("关闭窗体"), 138);
     Panel3 = new QFrame(Panel1);
     Panel3->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Panel3->setGeometry(8, 26, 195, 2);
 
     using platform::Picture;
-    SpeedButton4 = largeButton(Panel1, QStringLiteral("修改"), Picture::Correct, 24);
-    SpeedButton5 = largeButton(Panel1, QStringLiteral("删除"), Picture::Delete, 80);
+    SpeedButton4 = platform::largeButton(Panel1, QStringLiteral("修改"), Picture::Correct, 24);
+    SpeedButton5 = platform::largeButton(Panel1, QStringLiteral("删除"), Picture::Delete, 80);
 
     Edit7 = new QLineEdit(Panel1);
     Edit7->setGeometry(760, 8, 89, 21);
@@ -128,37 +65,19 @@ void TXsmxForm::buildTopPanel()
 
 void TXsmxForm::buildSearchGroup()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("科目查询"), Panel1);
-    GroupBox1->setGeometry(228, 8, 513, 105);
-    GroupBox1->setFont(platform::songti(13, true));
-    // The bold caption must not pass on to the controls inside.
-    QWidget* inner = new QWidget(GroupBox1);
-    inner->setGeometry(0, 0, 513, 105);
-    inner->setFont(platform::songti(13));
-
-    label(inner, QStringLiteral("商品编号"), 24, 24);
-    Edit1 = field(inner, 80, 24);
-    label(inner, QStringLiteral("商品名称"), 184, 24);
-    Edit2 = field(inner, 240, 24);
-    label(inner, QStringLiteral("商品规格"), 344, 24);
-    Edit3 = field(inner, 400, 24);
-    label(inner, QStringLiteral("商品型号"), 24, 48);
-    Edit4 = field(inner, 80, 48);
-    label(inner, QStringLiteral("客户姓名"), 184, 48);
-    Edit5 = field(inner, 240, 48);
-    label(inner, QStringLiteral("联系电话"), 344, 48);
-    Edit6 = field(inner, 400, 48);
-
-    CheckBox1 = new QCheckBox(QStringLiteral("销售日期"), inner);
-    CheckBox1->setGeometry(6, 72, 74, 21);
-    DateTimePicker1 = datePicker(inner, 80, 72);
-    auto* to = new QLabel(QStringLiteral("至"), inner);
-    to->setGeometry(198, 72, 16, 21);
-    DateTimePicker2 = datePicker(inner, 216, 72);
-    Button1 = new QPushButton(QStringLiteral("查询"), inner);
-    Button1->setGeometry(376, 72, 50, 20);
-    Button2 = new QPushButton(QStringLiteral("刷新"), inner);
-    Button2->setGeometry(440, 72, 50, 20);
+    const platform::SearchGroup g = platform::searchGroup(Panel1, 228, {QStringLiteral("商品编号"), QStringLiteral("商品名称"), QStringLiteral("商品规格"), QStringLiteral("商品型号"), QStringLiteral("客户姓名"), QStringLiteral("联系电话")}, QStringLiteral("销售日期"));
+    GroupBox1 = g.group;
+    Edit1 = g.edits[0];
+    Edit2 = g.edits[1];
+    Edit3 = g.edits[2];
+    Edit4 = g.edits[3];
+    Edit5 = g.edits[4];
+    Edit6 = g.edits[5];
+    CheckBox1 = g.dateCheck;
+    DateTimePicker1 = g.from;
+    DateTimePicker2 = g.to;
+    Button1 = g.search;
+    Button2 = g.refresh;
 }
 
 void TXsmxForm::buildGrid()
@@ -169,20 +88,20 @@ void TXsmxForm::buildGrid()
     DBGridEh1->setGeometry(0, 0, Panel2->width(), Panel2->height());
     using F = GridColumn;
     std::vector<GridColumn> columns = {
-        column("商品编号", "商品|编号", 50, false, F::StaticText),
-        column("商品名称", "商品|名称", 80),
-        column("商品规格", "商品|规格", 70),
-        column("商品型号", "商品|型号", 70),
-        column("单位", "商品|单位", 50),
-        column("销售日期", "销售|日期", 80),
-        column("销售单价", "销售|单价", 65, true),
-        column("销售数量", "销售|数量", 55, true, F::SumFormatted),
-        column("销售金额", "销售|金额", 70, true, F::SumFormatted),
-        column("销售利润", "销售|利润", 70, true, F::SumGeneral),
-        column("客户姓名", "客户|姓名", 70),
-        column("联系电话", "客户|电话", 80),
-        column("详细地址", "客户|地址", 100),
-        column("备注", "", 70),
+        gridColumn("商品编号", "商品|编号", 50, false, F::StaticText),
+        gridColumn("商品名称", "商品|名称", 80),
+        gridColumn("商品规格", "商品|规格", 70),
+        gridColumn("商品型号", "商品|型号", 70),
+        gridColumn("单位", "商品|单位", 50),
+        gridColumn("销售日期", "销售|日期", 80),
+        gridColumn("销售单价", "销售|单价", 65, true),
+        gridColumn("销售数量", "销售|数量", 55, true, F::SumFormatted),
+        gridColumn("销售金额", "销售|金额", 70, true, F::SumFormatted),
+        gridColumn("销售利润", "销售|利润", 70, true, F::SumGeneral),
+        gridColumn("客户姓名", "客户|姓名", 70),
+        gridColumn("联系电话", "客户|电话", 80),
+        gridColumn("详细地址", "客户|地址", 100),
+        gridColumn("备注", "", 70),
     };
     columns[0].footerText = QStringLiteral("合计");
     DBGridEh1->setColumns(std::move(columns));
