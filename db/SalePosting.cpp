@@ -16,19 +16,14 @@ QString T(long double value) { return FloatToStr(value); }
 QString field(TADOQuery& q, const char* name) { return q.FieldByName(QString::fromUtf8(name)).AsString(); }
 void set(TADOQuery& q, const char* name, const QString& text) { q.FieldByName(QString::fromUtf8(name)).SetAsString(text); }
 
-// A number column takes an empty text as no value and refuses anything else
-// that is not a number; finding that out before the first write keeps it
-// from happening half-way.
-void checkNumberText(const QString& text)
+// The line's number texts are checked as its columns would take them, in the
+// order they are set, so a text that is no number fails with the column's own
+// message before anything is written.
+void checkLine(TADOQuery& lines, const SalesLineTexts& line)
 {
-    if (!text.isEmpty()) StrToFloat(text);
-}
-
-void checkLine(const SalesLineTexts& line)
-{
-    checkNumberText(line.price);
-    checkNumberText(line.quantity);
-    checkNumberText(line.amount);
+    lines.FieldByName(QStringLiteral("销售单价")).CheckString(line.price);
+    lines.FieldByName(QStringLiteral("销售数量")).CheckString(line.quantity);
+    lines.FieldByName(QStringLiteral("销售金额")).CheckString(line.amount);
 }
 
 void fillLine(TADOQuery& lines, const SalesLineTexts& line, const QString& profit)
@@ -123,7 +118,7 @@ ProductTotals TotalsAfterCorrection(TADOQuery& products, const QString& soldWith
 
 void PostSale(TADOQuery& lines, const SalesLineTexts& line, TADOQuery& products)
 {
-    checkLine(line);
+    checkLine(lines, line);
     const QString profit = LineProfit(line);
     const ProductTotals totals = TotalsAfterSale(products, line.quantity, line.amount);
 
@@ -141,7 +136,7 @@ void PostSale(TADOQuery& lines, const SalesLineTexts& line, TADOQuery& products)
 void PostCorrection(TADOQuery& lines, const SalesLineTexts& line, TADOQuery& products, const QString& soldWithout,
                     const QString& amountWithout)
 {
-    checkLine(line);
+    checkLine(lines, line);
     const QString profit = LineProfit(line);
     const QString oldQuantity = field(lines, "销售数量");
     const ProductTotals totals =

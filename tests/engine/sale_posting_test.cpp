@@ -156,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, SaleConversion,
     ::testing::Values(
         ConversionCase{"EmptyQuantity", "", sale("10", "", "20"), "'' is not a valid floating point value"},
-        ConversionCase{"PastedPrice", "", sale("1o", "2", "20"), "'1o' is not a valid floating point value"},
+        ConversionCase{"PastedPrice", "", sale("1o", "2", "20"),
+                       "'1o' is not a valid floating point value for field '销售单价'"},
         // Without the computing first, the line would be posted before these fail.
         ConversionCase{"ProductWithoutSoldQuantity", "UPDATE jxc SET 销售数量 = NULL", sale("10", "2", "20"),
                        "'' is not a valid floating point value"},
