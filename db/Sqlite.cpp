@@ -1,6 +1,7 @@
 #include "db/Sqlite.h"
 
 #include "db/Errors.h"
+#include "db/NumberComparison.h"
 
 #include <QFileInfo>
 #include <map>
@@ -125,6 +126,7 @@ std::shared_ptr<StoreHandle> StoreHandle::open(const QString& path) {
     sqlite3_create_function(db, "year", 1, flags, reinterpret_cast<void*>(intptr_t(0)), datePartFunction, nullptr, nullptr);
     sqlite3_create_function(db, "month", 1, flags, reinterpret_cast<void*>(intptr_t(1)), datePartFunction, nullptr, nullptr);
     sqlite3_create_function(db, "day", 1, flags, reinterpret_cast<void*>(intptr_t(2)), datePartFunction, nullptr, nullptr);
+    dialect::registerComparedNumber(db);
     pool()[key] = h;
     return h;
 }
