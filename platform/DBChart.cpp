@@ -61,7 +61,7 @@ DBChart::DBChart(QWidget* parent) : QCustomPlot(parent)
 
 DBChart::~DBChart()
 {
-    setDataSet(nullptr, {}, {});
+    if (dataSet_) dataSet_->unsubscribe(subscription_);
 }
 
 void DBChart::setTitle(const QString& title)
