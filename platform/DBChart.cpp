@@ -189,6 +189,6 @@ void DBChart::fitValueAxis()
     updateLayout();
     const double height = axisRect()->height();
     const double room = kMarkLine + QFontMetrics(platform::msSansSerif(11)).height() + 6;
-    if (height > 2 * room) high = low + (high - low) * height / (height - room);
+    if (!bars_.empty() && height > 2 * room) high = low + (high - low) * height / (height - room);
     yAxis->setRange(low, high);
 }
