@@ -113,6 +113,9 @@ public:
     bool cellIsNull(int row, int col) const override;
     QString cellText(int row, int col) const override;
     double cellNumber(int row, int col, bool* ok = nullptr) const override;
+    bool hasPreviousRow() const override { return hasPrevious_; }
+    bool previousIsNull(int col) const override;
+    double previousNumber(int col, bool* ok = nullptr) const override;
     void deleteCurrent() override { Delete(); }
     int subscribe(Listener listener) override;
     void unsubscribe(int handle) override;
@@ -126,6 +129,9 @@ private:
     void requireWritable() const;
     void notify(DataSetEvent e);
     void moveCursor(int index);
+    bool shareLoaded(const QString& key);
+    void opened();  // browsing on the first row of what was loaded  // a snapshot of the same rows already held
+    void notifyChange(DataSetEvent e, std::vector<CellValue> previous, bool hasPrevious);
     void applyUndoRow(qint64 key, int index, std::optional<std::vector<CellValue>> old, bool removeRow);
 
     TADOConnection* connection_ = nullptr;
@@ -138,6 +144,8 @@ private:
     int cur_ = -1;
     bool eof_ = true, bof_ = true;
     std::vector<std::optional<CellValue>> buffer_;
+    std::vector<CellValue> previous_;  // see hasPreviousRow
+    bool hasPrevious_ = false;
     bool modified_ = false;
     quint64 generation_ = 0;   // bumped at every open and close
     std::map<int, Listener> listeners_;

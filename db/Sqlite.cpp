@@ -142,6 +142,17 @@ void StoreHandle::fail(const QString& context) const {
     throw EDatabaseError(context.isEmpty() ? msg : context + "：" + msg);
 }
 
+QString StoreHandle::changeStamp() const {
+    // data_version moves with commits of other connections, total_changes
+    // with every row this handle writes (rolled back ones too).
+    qint64 version = -1;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db_, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        version = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return QString::number(version) + ':' + QString::number(sqlite3_total_changes64(db_));
+}
+
 void StoreHandle::exec(const char* sql) {
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail();
 }

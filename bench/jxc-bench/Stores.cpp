@@ -55,6 +55,8 @@ QString prepareStore(const QString& dir, const StoreSize& size)
     const QString runDir = runFolder(dir, size);
     QDir(runDir).removeRecursively();
     QDir().mkpath(runDir);
+    // Also the windows' runtime folder, which must be private.
+    QFile::setPermissions(runDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!QFile::copy(pristine, QDir(runDir).filePath(QStringLiteral("data.mdb"))))
         throw std::runtime_error("cannot copy " + pristine.toStdString());
     return runDir;
