@@ -228,12 +228,16 @@ void TADOQuery::Open() {
         else st.bindText(i, v.toString().toUtf8());
     }
 
+    if (deferRows_) {
+        deferRows_ = false;
+        unread_ = true;
+    }
     // The same rows loaded already by another query are shared, not read again.
     QString shareKey;
     if (keyed && !handle->inTransaction()) {
         shareKey = QString::number(quintptr(handle.get())) + '\x1f' + handle->changeStamp() + '\x1f' + text;
         for (const auto& [name, value] : params_) shareKey += '\x1f' + name + '=' + paramText(value);
-        if (shareLoaded(shareKey)) return;
+        if (!unread_ && shareLoaded(shareKey)) return;
     }
 
     const int first = keyed ? 1 : 0;
@@ -250,7 +254,7 @@ void TADOQuery::Open() {
     RowStore rows;
     rows.reset(cols);
     bool firstRow = true;
-    while (st.step()) {
+    while (!unread_ && st.step()) {
         if (firstRow) {
             // A computed column takes its kind from what it holds.
             for (int c = 0; c < cols; ++c) {
@@ -261,7 +265,7 @@ void TADOQuery::Open() {
         }
         rows.appendFromStatement(st.get(), keyed);
     }
-    if (!shareKey.isEmpty()) {
+    if (!shareKey.isEmpty() && !unread_) {
         auto& loaded = loadedSnapshots();
         std::erase_if(loaded, [](const auto& entry) { return entry.second.rows.arena.expired(); });
         loaded[shareKey] = Loaded{rows.share(), names, kinds, table};
@@ -296,8 +300,31 @@ void TADOQuery::opened() {
     notify(DataSetEvent::Opened);
 }
 
+void TADOQuery::OpenUnread() {
+    if (Active()) return;
+    deferRows_ = true;
+    try {
+        Open();
+    } catch (...) {
+        deferRows_ = unread_ = false;
+        throw;
+    }
+}
+
+void TADOQuery::readRows() {
+    unread_ = false;
+    state_ = State::Inactive;
+    Open();
+}
+
+int TADOQuery::RecordCount() const {
+    touch();
+    return Active() ? rows_.rows() : 0;
+}
+
 void TADOQuery::Close() {
     if (!Active()) return;
+    unread_ = false;
     state_ = State::Inactive;
     rows_.reset(0);
     names_.clear();
@@ -336,6 +363,7 @@ void TADOQuery::moveCursor(int index) {
 }
 
 void TADOQuery::SetRecNo(int recNo) {
+    touch();
     requireActive();
     checkBrowseMode();
     if (rows_.rows() == 0) return;
@@ -345,6 +373,7 @@ void TADOQuery::SetRecNo(int recNo) {
 }
 
 void TADOQuery::First() {
+    touch();
     requireActive();
     checkBrowseMode();
     bof_ = true;
@@ -353,6 +382,7 @@ void TADOQuery::First() {
 }
 
 void TADOQuery::Last() {
+    touch();
     requireActive();
     checkBrowseMode();
     eof_ = true;
@@ -361,6 +391,7 @@ void TADOQuery::Last() {
 }
 
 void TADOQuery::Next() {
+    touch();
     requireActive();
     checkBrowseMode();
     bof_ = false;
@@ -373,6 +404,7 @@ void TADOQuery::Next() {
 }
 
 void TADOQuery::Prior() {
+    touch();
     requireActive();
     checkBrowseMode();
     eof_ = false;
@@ -385,6 +417,7 @@ void TADOQuery::Prior() {
 }
 
 void TADOQuery::Edit() {
+    touch();
     requireActive();
     if (state_ == State::Edit || state_ == State::Insert) return;
     if (table_.isEmpty()) throw EDatabaseError(QStringLiteral("该查询结果是只读的，不能修改"));
@@ -399,6 +432,7 @@ void TADOQuery::Edit() {
 }
 
 void TADOQuery::Append() {
+    touch();
     requireActive();
     if (table_.isEmpty()) throw EDatabaseError(QStringLiteral("该查询结果是只读的，不能新增"));
     checkBrowseMode();
@@ -419,6 +453,7 @@ void TADOQuery::Cancel() {
 
 CellRef TADOQuery::currentCell(int col) const {
     requireActive();
+    touch();
     if (col < 0 || col >= fieldCount()) throw EDatabaseError(QStringLiteral("字段序号超出范围"));
     if ((state_ == State::Edit || state_ == State::Insert) && buffer_[size_t(col)]) {
         const CellValue& v = *buffer_[size_t(col)];
@@ -550,6 +585,7 @@ void TADOQuery::applyUndoRow(qint64 key, int index, std::optional<std::vector<Ce
 }
 
 void TADOQuery::Delete() {
+    touch();
     requireActive();
     if (state_ == State::Insert) {
         Cancel();
@@ -593,11 +629,11 @@ void TADOQuery::CancelAllPending() {
     for (TADOQuery* q : liveQueries()) q->Cancel();
 }
 
-bool TADOQuery::cellIsNull(int row, int col) const { return rows_.cell(row, col).isNull(); }
+bool TADOQuery::cellIsNull(int row, int col) const { touch(); return rows_.cell(row, col).isNull(); }
 
-QString TADOQuery::cellText(int row, int col) const { return cellToText(rows_.cell(row, col), kinds_[size_t(col)]); }
+QString TADOQuery::cellText(int row, int col) const { touch(); return cellToText(rows_.cell(row, col), kinds_[size_t(col)]); }
 
-double TADOQuery::cellNumber(int row, int col, bool* ok) const { return numberOf(rows_.cell(row, col), ok); }
+double TADOQuery::cellNumber(int row, int col, bool* ok) const { touch(); return numberOf(rows_.cell(row, col), ok); }
 
 bool TADOQuery::previousIsNull(int col) const {
     return !hasPrevious_ || size_t(col) >= previous_.size() || previous_[size_t(col)].type == CellType::Null;

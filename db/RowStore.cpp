@@ -92,17 +92,34 @@ void RowStore::readyToAppend() {
 }
 
 void RowStore::appendFromStatement(sqlite3_stmt* stmt, bool keyed) {
+    // Each column is asked once; the row's size is known before it is
+    // written, so it goes into the arena in one piece.
+    struct Column {
+        int type;
+        uint32_t bytes;
+        const unsigned char* text;
+    };
+    constexpr int kInline = 32;
+    Column inlineColumns[kInline];
+    std::vector<Column> many;
+    Column* cols = inlineColumns;
+    if (columns_ > kInline) {
+        many.resize(size_t(columns_));
+        cols = many.data();
+    }
     const int first = keyed ? 1 : 0;
-    // The row's size first, so that it is written in one piece.
     size_t n = sizeof(qint64);
-    for (int c = first; c < first + columns_; ++c) {
-        switch (sqlite3_column_type(stmt, c)) {
+    for (int c = 0; c < columns_; ++c) {
+        Column& col = cols[c];
+        col.type = sqlite3_column_type(stmt, c + first);
+        switch (col.type) {
         case SQLITE_NULL: n += 1; break;
         case SQLITE_INTEGER:
         case SQLITE_FLOAT: n += 9; break;
         default:
-            sqlite3_column_text(stmt, c);
-            n += textSize(uint32_t(sqlite3_column_bytes(stmt, c)));
+            col.text = sqlite3_column_text(stmt, c + first);
+            col.bytes = uint32_t(sqlite3_column_bytes(stmt, c + first));
+            n += textSize(col.bytes);
         }
     }
     readyToAppend();
@@ -111,12 +128,13 @@ void RowStore::appendFromStatement(sqlite3_stmt* stmt, bool keyed) {
     const qint64 key = keyed ? sqlite3_column_int64(stmt, 0) : 0;
     std::memcpy(p, &key, sizeof key);
     p += sizeof key;
-    for (int c = first; c < first + columns_; ++c) {
-        switch (sqlite3_column_type(stmt, c)) {
+    for (int c = 0; c < columns_; ++c) {
+        const Column& col = cols[c];
+        switch (col.type) {
         case SQLITE_NULL: *p++ = char(CellType::Null); break;
-        case SQLITE_INTEGER: p = putTagged<qint64>(p, CellType::Int, sqlite3_column_int64(stmt, c)); break;
-        case SQLITE_FLOAT: p = putTagged<double>(p, CellType::Real, sqlite3_column_double(stmt, c)); break;
-        default: p = putText(p, sqlite3_column_text(stmt, c), uint32_t(sqlite3_column_bytes(stmt, c)));
+        case SQLITE_INTEGER: p = putTagged<qint64>(p, CellType::Int, sqlite3_column_int64(stmt, c + first)); break;
+        case SQLITE_FLOAT: p = putTagged<double>(p, CellType::Real, sqlite3_column_double(stmt, c + first)); break;
+        default: p = putText(p, col.text, col.bytes);
         }
     }
     offsets_->at.push_back(where);

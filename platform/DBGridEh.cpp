@@ -416,7 +416,7 @@ void DBGridEh::footerTextsFromSums() const
 // same at a million rows as at ten.
 void DBGridEh::footersFollowRow(int row)
 {
-    if (footersDirty_ || !dataSet_ || sums_.size() != columns_.size()) {
+    if (footersDirty_ || !dataSet_ || !dataSet_->tellsPreviousRow() || sums_.size() != columns_.size()) {
         footersChanged();
         return;
     }
