@@ -28,6 +28,7 @@ public:
     // read as numbers from the two fields. A row whose X is empty or no
     // number has no bar; an empty Y is 0. Reading moves no row.
     void setDataSet(DataSetView* dataSet, const QString& xField, const QString& yField);
+    const DataSetView* dataSet() const { return dataSet_; }
 
     // What is drawn, in ascending X: the bars and the texts of their marks.
     struct Bar {

@@ -134,11 +134,22 @@ TXstjForm::TXstjForm()
 
     openAtCreation(this, ADOConnection1, connstr::longForm(),
                    {{&ADOQuery1, QStringLiteral("select * from xsmx")},
-                    {&ADOQuery2, QStringLiteral("select * from xsmx")}});
-    const QString x = QStringLiteral("销售日期"), y = QStringLiteral("销售金额");
-    DBChart1->setDataSet(&ADOQuery1, x, y);
-    DBChart2->setDataSet(&ADOQuery2, x, y);
+                    {&ADOQuery2, QStringLiteral("select * from xsmx")}},
+                   // Both statements are replaced before the window first shows.
+                   CreationRows::WhenLookedAt);
 }
+
+namespace {
+// A chart starts following its query only once the query holds the chart's
+// own statement: bound to the whole xsmx of start-up it would read every
+// sales line for bars nobody sees. From then on it follows every close and
+// open, a failed one included.
+void follow(DBChart* chart, TADOQuery& query)
+{
+    if (chart->dataSet() != &query)
+        chart->setDataSet(&query, QStringLiteral("销售日期"), QStringLiteral("销售金额"));
+}
+}  // namespace
 
 TXstjForm::~TXstjForm()
 {
@@ -163,6 +174,7 @@ void TXstjForm::Button1Click()
     ADOQuery1.setParameter(QStringLiteral("year"), ComboBox1->currentText());
     ADOQuery1.setParameter(QStringLiteral("month"), ComboBox2->currentText());
     OpenSql(ADOQuery1, QString::fromUtf8(kDailySql));
+    follow(DBChart1, ADOQuery1);
 }
 
 void TXstjForm::Button2Click()
@@ -170,4 +182,5 @@ void TXstjForm::Button2Click()
     ADOQuery2.clearParameters();
     ADOQuery2.setParameter(QStringLiteral("year"), ComboBox3->currentText());
     OpenSql(ADOQuery2, QString::fromUtf8(kMonthlySql));
+    follow(DBChart2, ADOQuery2);
 }

@@ -53,8 +53,32 @@ public:
     }
     void change(int row, int col, QVariant value)
     {
-        rows[size_t(row)][size_t(col)] = std::move(value);
+        before.clear();
+        for (int c = 0; c < fieldCount(); ++c)
+            before.push_back(cell(row, c));
+        hasBefore = true;
+        if (generatedRows >= 0)
+            generatedChanges[{row, col}] = value;
+        else
+            rows[size_t(row)][size_t(col)] = std::move(value);
+        cur = row;
         notify(DataSetEvent::Posted);
+        hasBefore = false;
+    }
+
+    // With `tells`, changes come with the row as it was before them.
+    bool tells = false;
+    std::vector<QVariant> before;
+    bool hasBefore = false;
+    std::map<std::pair<int, int>, QVariant> generatedChanges;
+    bool tellsPreviousRow() const override { return tells; }
+    bool hasPreviousRow() const override { return tells && hasBefore; }
+    bool previousIsNull(int col) const override { return !hasPreviousRow() || !before[size_t(col)].isValid(); }
+    double previousNumber(int col, bool* ok) const override
+    {
+        if (ok)
+            *ok = !previousIsNull(col);
+        return previousIsNull(col) ? 0 : before[size_t(col)].toDouble();
     }
 
     bool active() const override { return isOpen; }
@@ -118,6 +142,8 @@ public:
 private:
     QVariant cell(int row, int col) const
     {
+        if (const auto it = generatedChanges.find({row, col}); it != generatedChanges.end())
+            return it->second;
         if (generatedRows >= 0)
             return col == 0 ? QVariant(QString::number(row)) : col == 3 ? QVariant(double(row % 10)) : QVariant();
         return rows[size_t(row)][size_t(col)];

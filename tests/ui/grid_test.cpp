@@ -376,6 +376,19 @@ TEST_F(Grid, AMillionRowsAreReadOnlyWhereTheyShow)
     EXPECT_LT(data.numberReads - numbers, 200);  // the 数量 cells shown, no second sum
 }
 
+// A data set that tells the row before each change keeps its sums without
+// reading the other rows again.
+TEST_F(Grid, FooterFollowsAChangedRowWithoutReadingEveryRow)
+{
+    data.tells = true;
+    data.openGenerated(1'000'000);
+    EXPECT_EQ(grid.footerText(qtyCol), "4500000");
+    const long numbers = data.numberReads;
+    data.change(7, qtyCol, 2.5);  // row 7 held 7 % 10 = 7
+    EXPECT_EQ(grid.footerText(qtyCol), "4499995.5");
+    EXPECT_LT(data.numberReads - numbers, 10);
+}
+
 // --- marked rows ------------------------------------------------------------
 
 TEST_F(Grid, IndicatorClickMarksThatRowAloneAndCtrlToggles)
