@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 
+class Statement;
 class TADOConnection;
 class TADOQuery;
 
@@ -126,6 +127,9 @@ private:
     void requireWritable() const;
     void notify(DataSetEvent e);
     void moveCursor(int index);
+    QString rowUnchanged(const std::vector<int>& columns, int firstArg) const;
+    void bindSnapshot(Statement& st, const std::vector<int>& columns, int firstArg) const;
+    [[noreturn]] void refuseStaleRow(qint64 key, const QString& outcome);
     void applyUndoRow(qint64 key, int index, std::optional<std::vector<CellValue>> old, bool removeRow);
 
     TADOConnection* connection_ = nullptr;
