@@ -130,12 +130,21 @@ StoreCheckResult checkStore(const QString& path) {
     if (info.size() == 0) return notOurs(QStringLiteral("文件是空的"));
 
     ReadOnlyDb h;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &h.db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        return {false, "无法打开" + file + "：" + QString::fromUtf8(h.db ? sqlite3_errmsg(h.db) : "out of memory")};
-    sqlite3_busy_timeout(h.db, 2000);
-
     qint64 appId = 0;
-    if (!eachRow(h.db, "PRAGMA application_id", [&](sqlite3_stmt* st) { appId = sqlite3_column_int64(st, 0); })) {
+    bool read = false;
+    for (const int flags : {SQLITE_OPEN_READONLY, SQLITE_OPEN_READWRITE}) {
+        sqlite3_close_v2(h.db);
+        h.db = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &h.db, flags, nullptr) != SQLITE_OK)
+            return {false, "无法打开" + file + "：" + QString::fromUtf8(h.db ? sqlite3_errmsg(h.db) : "out of memory")};
+        sqlite3_busy_timeout(h.db, 2000);
+        read = eachRow(h.db, "PRAGMA application_id", [&](sqlite3_stmt* st) { appId = sqlite3_column_int64(st, 0); });
+        // A write cut off by a crash left its journal behind: the store is
+        // what it was before that write, once SQLite has rolled it back, as
+        // the program's next start does too. Only a writer can do that.
+        if (read || sqlite3_extended_errcode(h.db) != SQLITE_READONLY_ROLLBACK) break;
+    }
+    if (!read) {
         if (sqlite3_errcode(h.db) == SQLITE_NOTADB) return notOurs(QStringLiteral("它不是 SQLite 数据库文件"));
         return {false, "无法读取" + file + "：" + QString::fromUtf8(sqlite3_errmsg(h.db))};
     }
