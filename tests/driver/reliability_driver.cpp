@@ -202,15 +202,15 @@ private:
         XsmxForm->SpeedButton5Click();
     }
 
-    // The threshold as the stock alarm window's 确定 writes it: into the one
-    // row of that window's own query. Until that window has its handler,
-    // this is the one place to switch over to it.
+    // The threshold through the stock alarm window: opened from the main
+    // window, the value typed in, 确定.
     void setThreshold(const QString& value)
     {
-        TADOQuery& threshold = KcglForm->ADOQuery1;
-        threshold.Edit();
-        threshold.FieldByName(QStringLiteral("库存报警数")).SetAsString(value);
-        threshold.Post();
+        act(KcglForm, [value] {
+            KcglForm->Edit1->setText(value);
+            KcglForm->SpeedButton1Click();
+        });
+        MainForm->SpeedButton3Click();
     }
 
     std::mt19937 random_;

@@ -126,7 +126,9 @@ TEST_P(StoreTrouble, ReachesTheUserAsAClearChineseTextWithTheEnginesOwnAfterIt)
     });
     EXPECT_TRUE(text.contains(QString::fromUtf8(c.says))) << s(text);
     EXPECT_TRUE(text.endsWith("数据库引擎报告：" + QString::fromUtf8(c.engine))) << s(text);
-    if (c.writes) EXPECT_EQ(store.scalar("SELECT count(*) FROM jxc"), "1") << "nothing written";
+    if (c.writes) {
+        EXPECT_EQ(store.scalar("SELECT count(*) FROM jxc"), "1") << "nothing written";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -195,15 +195,13 @@ const WriteCase kWrites[] = {
          user.answers.push_back(platform::Answer::OK);
          XsmxForm->SpeedButton5->click();
      }},
-    // The stock alarm window's 确定 writes its query's one row so.
     {"Threshold",
-     [](platform::ScriptedInteraction&) {
-         platform::guarded(KcglForm, [] {
-             TADOQuery& q = KcglForm->ADOQuery1;
-             q.Edit();
-             q.FieldByName(QStringLiteral("库存报警数")).SetAsString(QStringLiteral("5"));
-             q.Post();
+     [](platform::ScriptedInteraction& user) {
+         onModal(user, KcglForm, [] {
+             KcglForm->Edit1->setText(QStringLiteral("5"));
+             KcglForm->SpeedButton1->click();
          });
+         MainForm->SpeedButton3->click();
      }},
 };
 
