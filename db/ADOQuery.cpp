@@ -544,6 +544,11 @@ double TADOQuery::cellNumber(int row, int col, bool* ok) const {
     return 0;
 }
 
+bool TADOQuery::cellDateTime(int row, int col, QDate& day, QTime& time) const {
+    const CellRef r = rows_.cell(row, col);
+    return r.isText() && regional::splitStoreText(textOf(r), day, time);
+}
+
 int TADOQuery::subscribe(Listener listener) {
     const int h = nextListener_++;
     listeners_[h] = std::move(listener);

@@ -113,6 +113,7 @@ public:
     bool cellIsNull(int row, int col) const override;
     QString cellText(int row, int col) const override;
     double cellNumber(int row, int col, bool* ok = nullptr) const override;
+    bool cellDateTime(int row, int col, QDate& day, QTime& time) const override;
     void deleteCurrent() override { Delete(); }
     int subscribe(Listener listener) override;
     void unsubscribe(int handle) override;
