@@ -7,6 +7,25 @@
 #include <QDir>
 #include <QFile>
 
+inline QByteArray bytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void write(const QString& path, const QByteArray& contents)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(contents);
+}
+
+// Every name in `folder`, hidden ones too, sorted.
+inline QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
 class DataFixture : public AppFixture {
 protected:
     void fillStore() override
@@ -25,22 +44,6 @@ protected:
     }
 
     QString outFile(const QString& name) const { return out.filePath(name); }
-
-    static QByteArray bytes(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void write(const QString& path, const QByteArray& contents)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(contents);
-    }
-    static QStringList entries(const QString& folder)
-    {
-        return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-    }
 
     QTemporaryDir out;
 };
