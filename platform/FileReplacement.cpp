@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -61,7 +62,13 @@ bool FileReplacement::open()
 {
     if (QFileInfo(target_).isDir()) return failed(EISDIR);
     errno = 0;
-    if (temporary_.open()) return true;
+    if (temporary_.open()) {
+        // A temporary file is private; the finished one gets what any new file of the user gets.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(temporary_.handle(), 0666 & ~mask);
+        return true;
+    }
     // QTemporaryFile keeps no error number; the folder tells the usual causes apart.
     const QFileInfo folder(QFileInfo(target_).absolutePath());
     return failed(errno != 0 ? errno : !folder.isDir() ? ENOENT : EACCES);
