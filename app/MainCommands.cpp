@@ -36,8 +36,3 @@ void TMainForm::N11Click() { platform::startTextEditor(); }
 void TMainForm::N13Click() { platform::openAddress(QString::fromLatin1(maker::kCommonQuestions)); }
 void TMainForm::N14Click() { platform::openAddress(QString::fromLatin1(maker::kSupportMail)); }
 void TMainForm::N15Click() { platform::openAddress(QString::fromLatin1(maker::kWebSite)); }
-
-// The stock alarm arrives with its own window.
-void TMainForm::SpeedButton3Click() {}
-void TMainForm::N26Click() {}
-void TMainForm::DBGridEh1GetCellParams(int, int, QColor&) {}

@@ -111,6 +111,8 @@ private:
 
     void footersChanged();
     void computeFooters() const;
+    void footerTextsFromSums() const;
+    void footersFollowRow(int row);
 
     bool isMarked(int row) const;
     void setMarks(std::vector<int> marks);
@@ -149,6 +151,7 @@ private:
     bool syncing_ = false;
     mutable bool footersDirty_ = true;
     mutable std::vector<QString> footerTexts_;
+    mutable std::vector<qint64> sums_;  // in ten-thousandths, per column
 
     QMenu* popup_ = nullptr;
     grid::DBGridModel* model_ = nullptr;

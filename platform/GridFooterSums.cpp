@@ -7,27 +7,53 @@
 
 namespace grid {
 
+namespace {
+
+// Beyond this a ten-thousandths count no longer fits; such a value is not a
+// shop's figure and is left out rather than wrapping the total.
+qint64 scaled(double value, bool ok)
+{
+    if (!ok)
+        return 0;
+    constexpr long double limit = 9.2e18L;
+    const long double v = static_cast<long double>(value) * 10000.0L;
+    if (!std::isfinite(v) || std::fabs(v) >= limit)
+        return 0;
+    return std::llrint(v);  // to nearest, ties to even, like the FPU
+}
+
+bool hasField(const DataSetView& dataSet, int field)
+{
+    return dataSet.active() && field >= 0 && field < dataSet.fieldCount();
+}
+
+}  // namespace
+
+qint64 rowTenThousandths(const DataSetView& dataSet, int row, int field)
+{
+    if (!hasField(dataSet, field) || row < 0 || row >= dataSet.recordCount() || dataSet.cellIsNull(row, field))
+        return 0;
+    bool ok = false;
+    const double value = dataSet.cellNumber(row, field, &ok);
+    return scaled(value, ok);
+}
+
+qint64 previousRowTenThousandths(const DataSetView& dataSet, int field)
+{
+    if (!hasField(dataSet, field) || !dataSet.hasPreviousRow() || dataSet.previousIsNull(field))
+        return 0;
+    bool ok = false;
+    const double value = dataSet.previousNumber(field, &ok);
+    return scaled(value, ok);
+}
+
 qint64 sumTenThousandths(const DataSetView& dataSet, int field)
 {
-    if (!dataSet.active() || field < 0 || field >= dataSet.fieldCount())
-        return 0;
-    // Beyond this a ten-thousandths count no longer fits; such a value is not a
-    // shop's figure and is left out rather than wrapping the total.
-    constexpr long double limit = 9.2e18L;
     qint64 total = 0;
-    const int rows = dataSet.recordCount();
-    for (int row = 0; row < rows; ++row) {
-        if (dataSet.cellIsNull(row, field))
-            continue;
-        bool ok = false;
-        const double value = dataSet.cellNumber(row, field, &ok);
-        if (!ok)
-            continue;
-        const long double scaled = static_cast<long double>(value) * 10000.0L;
-        if (!std::isfinite(scaled) || std::fabs(scaled) >= limit)
-            continue;
-        total += std::llrint(scaled);  // to nearest, ties to even, like the FPU
-    }
+    if (!hasField(dataSet, field))
+        return 0;
+    for (int row = 0, rows = dataSet.recordCount(); row < rows; ++row)
+        total += rowTenThousandths(dataSet, row, field);
     return total;
 }
 
