@@ -36,9 +36,3 @@ void TMainForm::N11Click() { platform::startTextEditor(); }
 void TMainForm::N13Click() { platform::openAddress(QString::fromLatin1(maker::kCommonQuestions)); }
 void TMainForm::N14Click() { platform::openAddress(QString::fromLatin1(maker::kSupportMail)); }
 void TMainForm::N15Click() { platform::openAddress(QString::fromLatin1(maker::kWebSite)); }
-
-// The export and the backup arrive with their own windows.
-void TMainForm::SpeedButton4Click() {}
-void TMainForm::N28Click() {}
-void TMainForm::N8Click() {}
-void TMainForm::N9Click() {}

@@ -4,6 +4,7 @@
 #include "db/ADOConnection.h"
 #include "db/ADOQuery.h"
 #include "platform/Form.h"
+#include "platform/Platform.h"
 
 #include <QDateTime>
 #include <functional>
@@ -44,6 +45,8 @@ public:
     DBGridEh* DBGridEh1;
     TStatusBar* StatusBar1;
     QTimer* Timer1;
+    platform::FileDialog SaveDialog1{platform::FileDialog::Kind::Save};  // the export and the backup
+    platform::FileDialog OpenDialog1{platform::FileDialog::Kind::Open};  // the restore
 
     QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5, *PopupMenu6;
     QAction *N1, *N2, *N3;                            // PopupMenu1

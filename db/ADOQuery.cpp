@@ -672,6 +672,11 @@ void TADOQuery::notifyChange(DataSetEvent e, std::vector<CellValue> previous, bo
     hasPrevious_ = false;
 }
 
+bool TADOQuery::cellDateTime(int row, int col, QDate& day, QTime& time) const {
+    const CellRef r = rows_.cell(row, col);
+    return r.isText() && regional::splitStoreText(textOf(r), day, time);
+}
+
 int TADOQuery::subscribe(Listener listener) {
     const int h = nextListener_++;
     listeners_[h] = std::move(listener);

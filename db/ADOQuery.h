@@ -119,6 +119,7 @@ public:
     bool cellIsNull(int row, int col) const override;
     QString cellText(int row, int col) const override;
     double cellNumber(int row, int col, bool* ok = nullptr) const override;
+    bool cellDateTime(int row, int col, QDate& day, QTime& time) const override;
     bool tellsPreviousRow() const override { return true; }
     bool hasPreviousRow() const override { return hasPrevious_; }
     bool previousIsNull(int col) const override;

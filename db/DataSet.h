@@ -1,7 +1,9 @@
 #pragma once
 // What a grid needs of the data set it shows: rows read by position straight
 // from the snapshot, never copied, and a word whenever the rows change.
+#include <QDate>
 #include <QString>
+#include <QTime>
 #include <functional>
 #include <vector>
 
@@ -33,6 +35,9 @@ public:
     virtual bool cellIsNull(int row, int col) const = 0;
     virtual QString cellText(int row, int col) const = 0;   // the field's ordinary text form
     virtual double cellNumber(int row, int col, bool* ok = nullptr) const = 0;
+    // A date-time cell as its calendar day and time of day, without a time
+    // zone; false when the cell holds none.
+    virtual bool cellDateTime(int, int, QDate&, QTime&) const { return false; }
 
     // While a Posted or Deleted notice is told: the row as it was before that
     // change, so that a listener can follow it without reading every row.

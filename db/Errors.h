@@ -27,3 +27,9 @@ class EDatabaseError : public EJxcError {
 public:
     using EJxcError::EJxcError;
 };
+
+// A file the program writes could not be written: no room, no permission, no folder.
+class EInOutError : public EJxcError {
+public:
+    using EJxcError::EJxcError;
+};

@@ -30,14 +30,21 @@ QString toStoreText(const QDateTime& value) {
     return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QDateTime fromStoreText(QStringView text) {
-    const QString t = text.toString();
-    QDateTime v = QDateTime::fromString(t, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!v.isValid()) {
-        const QDate d = QDate::fromString(t.left(10), QStringLiteral("yyyy-MM-dd"));
-        if (d.isValid()) v = QDateTime(d, QTime(0, 0));
+bool splitStoreText(QStringView text, QDate& day, QTime& time) {
+    day = QDate::fromString(text.left(10).toString(), QStringLiteral("yyyy-MM-dd"));
+    time = QTime(0, 0);
+    if (text.size() == 19 && text[10] == u' ') {
+        const QTime t = QTime::fromString(text.mid(11).toString(), QStringLiteral("HH:mm:ss"));
+        if (t.isValid()) time = t;
     }
-    return v;
+    return day.isValid();
+}
+
+QDateTime fromStoreText(QStringView text) {
+    QDate day;
+    QTime time;
+    if (!splitStoreText(text, day, time)) return {};
+    return QDateTime(day, time);
 }
 
 QString displayText(const QDateTime& value) {

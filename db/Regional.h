@@ -17,6 +17,10 @@ QDate parseShortDate(const QString& text);
 // The store's own date-time text, 'YYYY-MM-DD HH:MM:SS'.
 QString toStoreText(const QDateTime& value);
 QDateTime fromStoreText(QStringView text);
+// The same text as a calendar day and a time of day, free of any time zone
+// (a stored midnight stays midnight where the local clock skips it).
+// False when the text is no store date-time.
+bool splitStoreText(QStringView text, QDate& day, QTime& time);
 
 // A date-time's ordinary text form: the short date, followed by the time when
 // the time of day is not midnight.

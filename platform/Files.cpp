@@ -1,14 +1,12 @@
 // Whole-file copies and the program's places in the file system.
+#include "platform/FileReplacement.h"
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
-#include <cstdio>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace platform {
@@ -30,14 +28,27 @@ bool copyContents(QFile& source, QFile& target)
     }
 }
 
-// Makes the rename itself durable, not only the data.
-void syncFolder(const QString& folder)
+// `from` copied into the temporary file of `replacement` and synced.
+bool copyInto(const QString& from, FileReplacement& replacement)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (!QFileInfo(from).isFile())
+        return false;
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly) || !replacement.open())
+        return false;
+    if (!copyContents(source, replacement.file()) || !replacement.sync())
+        return false;
+    replacement.file().setPermissions(source.permissions());
+    return true;
+}
+
+// A second name for the file `path`: a hard link where the file system has
+// them, a copy otherwise.
+bool keepAs(const QString& path, const QString& kept)
+{
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0)
+        return true;
+    return copyFile(path, kept, false);
 }
 
 }  // namespace
@@ -46,33 +57,32 @@ void syncFolder(const QString& folder)
 // it only when complete, so a failed copy leaves the old target as it was.
 bool copyFile(const QString& from, const QString& to, bool overwrite)
 {
-    const QFileInfo sourceInfo(from);
-    if (!sourceInfo.isFile())
-        return false;
     const QFileInfo targetInfo(to);
     if (targetInfo.isDir() || (!overwrite && targetInfo.exists()))
         return false;
+    FileReplacement replacement(to);
+    return copyInto(from, replacement) && replacement.commit();
+}
 
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+bool replaceFileKeepingOld(const QString& from, const QString& target, const QString& kept)
+{
+    FileReplacement replacement(target);
+    if (!copyInto(from, replacement))
         return false;
+    if (QFileInfo::exists(target) && !keepAs(target, kept))
+        return false;
+    return replacement.commit();
+}
 
-    const QString folder = targetInfo.absolutePath();
-    QTemporaryFile temporary(folder + u'/' + targetInfo.fileName() + QStringLiteral(".XXXXXX.tmp"));
-    if (!temporary.open())
-        return false;
-    if (!copyContents(source, temporary) || !temporary.flush() || ::fsync(temporary.handle()) != 0)
-        return false;
-    temporary.setPermissions(source.permissions());
-
-    const QByteArray temporaryPath = QFile::encodeName(temporary.fileName());
-    const QByteArray targetPath = QFile::encodeName(targetInfo.absoluteFilePath());
-    temporary.close();
-    if (std::rename(temporaryPath.constData(), targetPath.constData()) != 0)
-        return false;  // the temporary file removes itself
-    temporary.setAutoRemove(false);
-    syncFolder(folder);
-    return true;
+QString unusedFileName(const QString& wanted)
+{
+    if (!QFileInfo::exists(wanted))
+        return wanted;
+    for (int n = 2;; ++n) {
+        const QString name = wanted + u'.' + QString::number(n);
+        if (!QFileInfo::exists(name))
+            return name;
+    }
 }
 
 bool deleteFile(const QString& path)

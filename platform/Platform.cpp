@@ -30,4 +30,9 @@ void showModal(QWidget* window)
         interaction().showModal(window);
 }
 
+void endProgram(QWidget* mainWindow)
+{
+    interaction().endProgram(mainWindow);
+}
+
 }  // namespace platform

@@ -40,6 +40,8 @@ public:
     // Starts a detached program; false when it could not be started.
     virtual bool startProgram(const QString& program, const QStringList& args) = 0;
     virtual bool openUrl(const QString& url) = 0;
+    // Ends the program by closing its main window `mainWindow`.
+    virtual void endProgram(QWidget* mainWindow) = 0;
 };
 
 // Installs `interaction` (not owned); nullptr puts the real one back.
@@ -91,6 +93,8 @@ void setAfterErrorHook(std::function<void()> hook);
 
 // Modal show through the seam.
 void showModal(QWidget* window);
+// Ends the program (its main window closes) through the seam.
+void endProgram(QWidget* mainWindow);
 
 // A save or open dialog that starts with the name last chosen in it.
 class FileDialog {
@@ -107,6 +111,12 @@ private:
 
 // Files.
 bool copyFile(const QString& from, const QString& to, bool overwrite);
+// Puts a copy of `from` in the place of `target` in one rename, once it is
+// whole on disk; the file that stood there keeps living under `kept`. Any
+// failure leaves `target` as it was.
+bool replaceFileKeepingOld(const QString& from, const QString& target, const QString& kept);
+// `wanted`, or `wanted` with ".2", ".3", ... appended when that name is taken.
+QString unusedFileName(const QString& wanted);
 bool deleteFile(const QString& path);
 QString currentDirectory();   // the process's current directory, no trailing separator
 QString programFolder();      // the program file's folder, with a trailing separator

@@ -123,4 +123,13 @@ bool QtInteraction::openUrl(const QString& url)
     return QDesktopServices::openUrl(QUrl(url));
 }
 
+// Closing the main window ends the program (its close handling quits).
+void QtInteraction::endProgram(QWidget* mainWindow)
+{
+    if (mainWindow)
+        mainWindow->close();
+    else
+        QCoreApplication::quit();
+}
+
 }  // namespace platform

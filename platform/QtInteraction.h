@@ -14,6 +14,7 @@ public:
     void showModal(QWidget* window) override;
     bool startProgram(const QString& program, const QStringList& args) override;
     bool openUrl(const QString& url) override;
+    void endProgram(QWidget* mainWindow) override;
 };
 
 }  // namespace platform

@@ -61,4 +61,9 @@ bool ScriptedInteraction::openUrl(const QString& url)
     return openUrlSucceeds;
 }
 
+void ScriptedInteraction::endProgram(QWidget*)
+{
+    ++programEnds;
+}
+
 }  // namespace platform

@@ -44,12 +44,16 @@ public:
     std::vector<QString> urls;
     bool openUrlSucceeds = true;
 
+    // The end of the program: counted, nothing is closed.
+    int programEnds = 0;
+
     Answer messageBox(const MessageRecord& box) override;
     std::optional<QString> saveFileName(QWidget* owner, const QString& start) override;
     std::optional<QString> openFileName(QWidget* owner, const QString& start) override;
     void showModal(QWidget* window) override;
     bool startProgram(const QString& program, const QStringList& args) override;
     bool openUrl(const QString& url) override;
+    void endProgram(QWidget* mainWindow) override;
 };
 
 // Installs an interaction for one scope and puts the real one back after it.

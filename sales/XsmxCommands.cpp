@@ -1,7 +1,8 @@
 // The sales detail window's own commands: showing, the date check box, the
-// searches and closing.
+// searches, the export and closing.
 #include "sales/XsmxUnit.h"
 
+#include "datamgmt/SheetExport.h"
 #include "db/RecordSearch.h"
 
 #include <QCheckBox>
@@ -37,6 +38,5 @@ void TXsmxForm::Button2Click() { ShowAll(ADOQuery1, salesSearch()); }
 
 void TXsmxForm::SpeedButton3Click() { close(); }
 
-// The export arrives with the data management commands.
-void TXsmxForm::SpeedButton2Click() {}
-void TXsmxForm::N6Click() {}
+void TXsmxForm::SpeedButton2Click() { exportQuery(this, SaveDialog1, ADOQuery1); }
+void TXsmxForm::N6Click() { exportQuery(this, SaveDialog1, ADOQuery1); }

@@ -4,6 +4,7 @@
 #include "db/ADOConnection.h"
 #include "db/ADOQuery.h"
 #include "platform/Form.h"
+#include "platform/Platform.h"
 
 class DBGridEh;
 class QAction;
@@ -40,6 +41,7 @@ public:
     QFrame* Panel2;
     DBGridEh* DBGridEh1;
     TStatusBar* StatusBar1;
+    platform::FileDialog SaveDialog1{platform::FileDialog::Kind::Save};  // the export
 
     QMenu *PopupMenu1, *PopupMenu2;
     QAction *N1, *N2;           // PopupMenu1
