@@ -1,18 +1,29 @@
-// Operation 7, the export of every sales line, kept apart: it is filled in
-// once the sales detail window can export.
+// Operation 7, the export of every sales line, as 数据导出 of the sales
+// detail window does it.
 #include "bench/jxc-bench/Operations.h"
+
+#include "platform/ScriptedInteraction.h"
+#include "sales/XsmxUnit.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace bench {
 
-// TODO(export): when 数据导出 of the sales detail window lands: with the
-// whole table in the sales grid (刷新), queue `xlsxPath` as the answer of the
-// save dialog (user.saveAnswers), press XsmxForm->SpeedButton2 and return
-// true. An empty `xlsxPath` asks only whether the export exists.
+// An empty `xlsxPath` asks only whether the export exists.
 bool exportAllSalesLines(platform::ScriptedInteraction& user, const QString& xlsxPath)
 {
-    (void)user;
-    (void)xlsxPath;
-    return false;
+    if (xlsxPath.isEmpty())
+        return true;
+    // The whole table in the grid, as after 刷新; the search of an earlier
+    // operation must not shrink the work.
+    if (XsmxForm->ADOQuery1.SQL.Text().contains(QStringLiteral("where")))
+        XsmxForm->Button2->click();
+    QFile::remove(xlsxPath + QStringLiteral(".xls"));
+    user.saveAnswers.push_back(xlsxPath);
+    XsmxForm->SpeedButton2->click();
+    return true;
 }
 
 }  // namespace bench
