@@ -42,7 +42,7 @@ public:
     QDateEdit *DateTimePicker1, *DateTimePicker2;
     QPushButton *Button1, *Button2;
     DBGridEh* DBGridEh1;
-    TStatusBar* StatusBar1;
+    TStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1;
 
     QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5, *PopupMenu6;
@@ -109,8 +109,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOut();
     void buildTopPanel();
     void buildSearchGroup();
     void buildGrid();

@@ -7,33 +7,27 @@
 
 namespace grid {
 
-qint64 sumTenThousandths(const DataSetView& dataSet, int field)
+long double sumTenThousandths(const DataSetView& dataSet, int field)
 {
     if (!dataSet.active() || field < 0 || field >= dataSet.fieldCount())
         return 0;
-    // Beyond this a ten-thousandths count no longer fits; such a value is not a
-    // shop's figure and is left out rather than wrapping the total.
-    constexpr long double limit = 9.2e18L;
-    qint64 total = 0;
+    long double total = 0;
     const int rows = dataSet.recordCount();
     for (int row = 0; row < rows; ++row) {
         if (dataSet.cellIsNull(row, field))
             continue;
         bool ok = false;
         const double value = dataSet.cellNumber(row, field, &ok);
-        if (!ok)
+        if (!ok || !std::isfinite(value))
             continue;
-        const long double scaled = static_cast<long double>(value) * 10000.0L;
-        if (!std::isfinite(scaled) || std::fabs(scaled) >= limit)
-            continue;
-        total += std::llrint(scaled);  // to nearest, ties to even, like the FPU
+        total += std::nearbyint(static_cast<long double>(value) * 10000.0L);  // to nearest, ties to even
     }
     return total;
 }
 
-QString sumText(qint64 tenThousandths, GridColumn::Footer kind)
+QString sumText(long double tenThousandths, GridColumn::Footer kind)
 {
-    const long double value = static_cast<long double>(tenThousandths) / 10000.0L;
+    const long double value = tenThousandths / 10000.0L;
     return kind == GridColumn::SumGeneral ? FloatToStr(value) : FormatFloat0_00(value);
 }
 

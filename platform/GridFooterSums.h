@@ -10,11 +10,12 @@ class DataSetView;
 
 namespace grid {
 
-// The sum of `field` over every row, in ten-thousandths; empty cells and texts
-// that are not numbers add nothing.
-qint64 sumTenThousandths(const DataSetView& dataSet, int field);
+// The sum of `field` over every row, in ten-thousandths: a whole number held
+// in a long double, whose range no figure of a number column can overflow.
+// Empty cells and texts that are not numbers add nothing.
+long double sumTenThousandths(const DataSetView& dataSet, int field);
 
 // SumFormatted: "#0.##"; SumGeneral: the general number text.
-QString sumText(qint64 tenThousandths, GridColumn::Footer kind);
+QString sumText(long double tenThousandths, GridColumn::Footer kind);
 
 }  // namespace grid
