@@ -37,11 +37,8 @@ void TMainForm::N13Click() { platform::openAddress(QString::fromLatin1(maker::kC
 void TMainForm::N14Click() { platform::openAddress(QString::fromLatin1(maker::kSupportMail)); }
 void TMainForm::N15Click() { platform::openAddress(QString::fromLatin1(maker::kWebSite)); }
 
-// The stock alarm, the export and the backup arrive with their own windows.
-void TMainForm::SpeedButton3Click() {}
-void TMainForm::N26Click() {}
+// The export and the backup arrive with their own windows.
 void TMainForm::SpeedButton4Click() {}
 void TMainForm::N28Click() {}
 void TMainForm::N8Click() {}
 void TMainForm::N9Click() {}
-void TMainForm::DBGridEh1GetCellParams(int, int, QColor&) {}

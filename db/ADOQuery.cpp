@@ -41,15 +41,17 @@ void bindCell(Statement& st, int i, const CellRef& v) {
     }
 }
 
-void bindValue(Statement& st, int i, const CellValue& v) {
+CellRef refOf(const CellValue& v) {
     CellRef r;
     r.type = v.type;
     r.real = v.real;
     r.integer = v.integer;
     r.text = v.text.constData();
     r.length = uint32_t(v.text.size());
-    bindCell(st, i, r);
+    return r;
 }
+
+void bindValue(Statement& st, int i, const CellValue& v) { bindCell(st, i, refOf(v)); }
 
 CellValue textValue(const QString& s) {
     CellValue v;
@@ -59,6 +61,36 @@ CellValue textValue(const QString& s) {
 }
 
 QString textOf(const CellRef& r) { return QString::fromUtf8(r.text, qsizetype(r.length)); }
+
+double numberOf(const CellRef& r, bool* ok) {
+    if (ok) *ok = true;
+    if (r.type == CellType::Real) return r.real;
+    if (r.type == CellType::Int) return double(r.integer);
+    long double v = 0;
+    if (r.isText() && TryTextToFloat(textOf(r), v)) return double(v);
+    if (ok) *ok = false;
+    return 0;
+}
+
+// Snapshots loaded by open queries, by what they were loaded from: the file,
+// its state of change, the statement and its values. Windows that open the
+// same statement on an unchanged table share one snapshot; each copy takes
+// its own offsets only when it writes. Held weakly: a snapshot lives only as
+// long as a query holds it.
+struct Loaded {
+    RowStore::Share rows;
+    QStringList names;
+    std::vector<FieldKind> kinds;
+    QString table;
+};
+std::map<QString, Loaded>& loadedSnapshots() {
+    static std::map<QString, Loaded> m;
+    return m;
+}
+
+QString paramText(const QVariant& v) {
+    return QString::number(v.typeId()) + ':' + (v.isNull() ? QStringLiteral("null") : v.toString());
+}
 
 QString cellToText(const CellRef& r, FieldKind kind) {
     switch (r.type) {
@@ -218,6 +250,18 @@ void TADOQuery::Open() {
         else st.bindText(i, v.toString().toUtf8());
     }
 
+    if (deferRows_) {
+        deferRows_ = false;
+        unread_ = true;
+    }
+    // The same rows loaded already by another query are shared, not read again.
+    QString shareKey;
+    if (keyed && !handle->inTransaction()) {
+        shareKey = QString::number(quintptr(handle.get())) + '\x1f' + handle->changeStamp() + '\x1f' + text;
+        for (const auto& [name, value] : params_) shareKey += '\x1f' + name + '=' + paramText(value);
+        if (!unread_ && shareLoaded(shareKey)) return;
+    }
+
     const int first = keyed ? 1 : 0;
     const int cols = sqlite3_column_count(st.get()) - first;
     QStringList names;
@@ -232,7 +276,7 @@ void TADOQuery::Open() {
     RowStore rows;
     rows.reset(cols);
     bool firstRow = true;
-    while (st.step()) {
+    while (!unread_ && st.step()) {
         if (firstRow) {
             // A computed column takes its kind from what it holds.
             for (int c = 0; c < cols; ++c) {
@@ -243,11 +287,31 @@ void TADOQuery::Open() {
         }
         rows.appendFromStatement(st.get(), keyed);
     }
+    if (!shareKey.isEmpty() && !unread_) {
+        auto& loaded = loadedSnapshots();
+        std::erase_if(loaded, [](const auto& entry) { return entry.second.rows.arena.expired(); });
+        loaded[shareKey] = Loaded{rows.share(), names, kinds, table};
+    }
 
     rows_ = std::move(rows);
     names_ = names;
     kinds_ = std::move(kinds);
     table_ = table;
+    opened();
+}
+
+bool TADOQuery::shareLoaded(const QString& key) {
+    const auto& loaded = loadedSnapshots();
+    const auto it = loaded.find(key);
+    if (it == loaded.end() || !rows_.takeOver(it->second.rows)) return false;
+    names_ = it->second.names;
+    kinds_ = it->second.kinds;
+    table_ = it->second.table;
+    opened();
+    return true;
+}
+
+void TADOQuery::opened() {
     buffer_.clear();
     modified_ = false;
     ++generation_;
@@ -258,8 +322,31 @@ void TADOQuery::Open() {
     notify(DataSetEvent::Opened);
 }
 
+void TADOQuery::OpenUnread() {
+    if (Active()) return;
+    deferRows_ = true;
+    try {
+        Open();
+    } catch (...) {
+        deferRows_ = unread_ = false;
+        throw;
+    }
+}
+
+void TADOQuery::readRows() {
+    unread_ = false;
+    state_ = State::Inactive;
+    Open();
+}
+
+int TADOQuery::RecordCount() const {
+    touch();
+    return Active() ? rows_.rows() : 0;
+}
+
 void TADOQuery::Close() {
     if (!Active()) return;
+    unread_ = false;
     state_ = State::Inactive;
     rows_.reset(0);
     names_.clear();
@@ -298,6 +385,7 @@ void TADOQuery::moveCursor(int index) {
 }
 
 void TADOQuery::SetRecNo(int recNo) {
+    touch();
     requireActive();
     checkBrowseMode();
     if (rows_.rows() == 0) return;
@@ -307,6 +395,7 @@ void TADOQuery::SetRecNo(int recNo) {
 }
 
 void TADOQuery::First() {
+    touch();
     requireActive();
     checkBrowseMode();
     bof_ = true;
@@ -315,6 +404,7 @@ void TADOQuery::First() {
 }
 
 void TADOQuery::Last() {
+    touch();
     requireActive();
     checkBrowseMode();
     eof_ = true;
@@ -323,6 +413,7 @@ void TADOQuery::Last() {
 }
 
 void TADOQuery::Next() {
+    touch();
     requireActive();
     checkBrowseMode();
     bof_ = false;
@@ -335,6 +426,7 @@ void TADOQuery::Next() {
 }
 
 void TADOQuery::Prior() {
+    touch();
     requireActive();
     checkBrowseMode();
     eof_ = false;
@@ -347,6 +439,7 @@ void TADOQuery::Prior() {
 }
 
 void TADOQuery::Edit() {
+    touch();
     requireActive();
     if (state_ == State::Edit || state_ == State::Insert) return;
     if (table_.isEmpty()) throw EDatabaseError(QStringLiteral("该查询结果是只读的，不能修改"));
@@ -361,6 +454,7 @@ void TADOQuery::Edit() {
 }
 
 void TADOQuery::Append() {
+    touch();
     requireActive();
     if (table_.isEmpty()) throw EDatabaseError(QStringLiteral("该查询结果是只读的，不能新增"));
     checkBrowseMode();
@@ -381,6 +475,7 @@ void TADOQuery::Cancel() {
 
 CellRef TADOQuery::currentCell(int col) const {
     requireActive();
+    touch();
     if (col < 0 || col >= fieldCount()) throw EDatabaseError(QStringLiteral("字段序号超出范围"));
     if ((state_ == State::Edit || state_ == State::Insert) && buffer_[size_t(col)]) {
         const CellValue& v = *buffer_[size_t(col)];
@@ -409,6 +504,8 @@ void TADOQuery::Post() {
     sqlite3* db = handle->db();
     const QString table = quoteName(table_);
     const int cols = fieldCount();
+    std::vector<CellValue> previous;
+    bool hasPrevious = false;
 
     try {
         if (state_ == State::Edit) {
@@ -451,6 +548,8 @@ void TADOQuery::Post() {
             handle->addUndo([this, gen, key, index, old] {
                 if (liveQueries().count(this) && gen == generation_) applyUndoRow(key, index, old, false);
             });
+            previous = std::move(old);
+            hasPrevious = true;
         } else {
             QStringList names, marks;
             std::vector<int> set;
@@ -486,7 +585,7 @@ void TADOQuery::Post() {
     modified_ = false;
     bof_ = eof_ = false;
     state_ = State::Browse;
-    notify(DataSetEvent::Posted);
+    notifyChange(DataSetEvent::Posted, std::move(previous), hasPrevious);
     notify(DataSetEvent::Moved);
     if (handle->inTransaction()) StoreHandle::runWriteHook();
 }
@@ -508,6 +607,7 @@ void TADOQuery::applyUndoRow(qint64 key, int index, std::optional<std::vector<Ce
 }
 
 void TADOQuery::Delete() {
+    touch();
     requireActive();
     if (state_ == State::Insert) {
         Cancel();
@@ -531,7 +631,7 @@ void TADOQuery::Delete() {
     });
     if (cur_ >= rows_.rows()) cur_ = rows_.rows() - 1;
     eof_ = bof_ = rows_.rows() == 0;
-    notify(DataSetEvent::Deleted);
+    notifyChange(DataSetEvent::Deleted, std::move(old), true);
     if (handle->inTransaction()) StoreHandle::runWriteHook();
 }
 
@@ -551,19 +651,30 @@ void TADOQuery::CancelAllPending() {
     for (TADOQuery* q : liveQueries()) q->Cancel();
 }
 
-bool TADOQuery::cellIsNull(int row, int col) const { return rows_.cell(row, col).isNull(); }
+bool TADOQuery::cellIsNull(int row, int col) const { touch(); return rows_.cell(row, col).isNull(); }
 
-QString TADOQuery::cellText(int row, int col) const { return cellToText(rows_.cell(row, col), kinds_[size_t(col)]); }
+QString TADOQuery::cellText(int row, int col) const { touch(); return cellToText(rows_.cell(row, col), kinds_[size_t(col)]); }
 
-double TADOQuery::cellNumber(int row, int col, bool* ok) const {
-    const CellRef r = rows_.cell(row, col);
-    if (ok) *ok = true;
-    if (r.type == CellType::Real) return r.real;
-    if (r.type == CellType::Int) return double(r.integer);
-    long double v = 0;
-    if (r.isText() && TryTextToFloat(textOf(r), v)) return double(v);
-    if (ok) *ok = false;
-    return 0;
+double TADOQuery::cellNumber(int row, int col, bool* ok) const { touch(); return numberOf(rows_.cell(row, col), ok); }
+
+bool TADOQuery::previousIsNull(int col) const {
+    return !hasPrevious_ || size_t(col) >= previous_.size() || previous_[size_t(col)].type == CellType::Null;
+}
+
+double TADOQuery::previousNumber(int col, bool* ok) const {
+    if (previousIsNull(col)) {
+        if (ok) *ok = false;
+        return 0;
+    }
+    return numberOf(refOf(previous_[size_t(col)]), ok);
+}
+
+void TADOQuery::notifyChange(DataSetEvent e, std::vector<CellValue> previous, bool hasPrevious) {
+    previous_ = std::move(previous);
+    hasPrevious_ = hasPrevious;
+    notify(e);
+    previous_.clear();
+    hasPrevious_ = false;
 }
 
 int TADOQuery::subscribe(Listener listener) {

@@ -80,19 +80,24 @@ public:
     void clearParameters() { params_.clear(); }
 
     void Open();   // no-op when already open
+    // Opens like Open (the statement is checked, the columns are known) but
+    // reads the rows only when something first looks at them: for a query
+    // whose statement is replaced before anything reads it, so rows nobody
+    // sees are never loaded.
+    void OpenUnread();
     void Close();
     bool Active() const { return state_ != State::Inactive; }
     State state() const { return state_; }
 
-    int RecordCount() const { return Active() ? rows_.rows() : 0; }
-    int RecNo() const { return cur_ + 1; }  // 1-based; 0 when there is no row
+    int RecordCount() const;
+    int RecNo() const { touch(); return cur_ + 1; }  // 1-based; 0 when there is no row
     void SetRecNo(int recNo);
     void First();
     void Last();
     void Next();
     void Prior();
-    bool Eof() const { return eof_; }
-    bool Bof() const { return bof_; }
+    bool Eof() const { touch(); return eof_; }
+    bool Bof() const { touch(); return bof_; }
 
     void Edit();    // on an empty query this appends
     void Append();  // a new empty row at the end, in editing
@@ -113,7 +118,7 @@ public:
     // DataSetView
     bool active() const override { return Active(); }
     int recordCount() const override { return RecordCount(); }
-    int currentIndex() const override { return cur_; }
+    int currentIndex() const override { touch(); return cur_; }
     void moveTo(int index) override { SetRecNo(index + 1); }
     int fieldCount() const override { return int(names_.size()); }
     QString fieldName(int col) const override { return names_.value(col); }
@@ -122,6 +127,10 @@ public:
     bool cellIsNull(int row, int col) const override;
     QString cellText(int row, int col) const override;
     double cellNumber(int row, int col, bool* ok = nullptr) const override;
+    bool tellsPreviousRow() const override { return true; }
+    bool hasPreviousRow() const override { return hasPrevious_; }
+    bool previousIsNull(int col) const override;
+    double previousNumber(int col, bool* ok = nullptr) const override;
     void deleteCurrent() override { Delete(); }
     int subscribe(Listener listener) override;
     void unsubscribe(int handle) override;
@@ -135,18 +144,26 @@ private:
     void requireWritable() const;
     void notify(DataSetEvent e);
     void moveCursor(int index);
+    bool shareLoaded(const QString& key);
+    void opened();  // browsing on the first row of what was loaded
+    void touch() const { if (unread_) const_cast<TADOQuery*>(this)->readRows(); }
+    void readRows();  // a snapshot of the same rows already held
+    void notifyChange(DataSetEvent e, std::vector<CellValue> previous, bool hasPrevious);
     void applyUndoRow(qint64 key, int index, std::optional<std::vector<CellValue>> old, bool removeRow);
 
     TADOConnection* connection_ = nullptr;
     std::map<QString, QVariant> params_;
     State state_ = State::Inactive;
     RowStore rows_;
+    bool deferRows_ = false, unread_ = false;
     QStringList names_;
     std::vector<FieldKind> kinds_;
     QString table_;            // base table when writable
     int cur_ = -1;
     bool eof_ = true, bof_ = true;
     std::vector<std::optional<CellValue>> buffer_;
+    std::vector<CellValue> previous_;  // see hasPreviousRow
+    bool hasPrevious_ = false;
     bool modified_ = false;
     quint64 generation_ = 0;   // bumped at every open and close
     std::map<int, Listener> listeners_;

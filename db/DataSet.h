@@ -34,6 +34,21 @@ public:
     virtual QString cellText(int row, int col) const = 0;   // the field's ordinary text form
     virtual double cellNumber(int row, int col, bool* ok = nullptr) const = 0;
 
+    // While a Posted or Deleted notice is told: the row as it was before that
+    // change, so that a listener can follow it without reading every row.
+    // hasPreviousRow() is false for a row that did not exist before (an
+    // append). A data set whose tellsPreviousRow() is false says nothing of
+    // the rows before its changes.
+    virtual bool tellsPreviousRow() const { return false; }
+    virtual bool hasPreviousRow() const { return false; }
+    virtual bool previousIsNull(int col) const { (void)col; return true; }
+    virtual double previousNumber(int col, bool* ok = nullptr) const
+    {
+        (void)col;
+        if (ok) *ok = false;
+        return 0;
+    }
+
     virtual void deleteCurrent() = 0;         // delete the current row from the store
 
     using Listener = std::function<void(DataSetEvent)>;

@@ -1,6 +1,7 @@
 #include "db/Dialect.h"
 
 #include "db/Errors.h"
+#include "db/NumberComparison.h"
 #include "db/Regional.h"
 
 #include <QRegularExpression>
@@ -66,7 +67,7 @@ QString toSqlite(const QString& statement) {
             ++i;
         }
     }
-    return out;
+    return comparedAsNumbers(out);
 }
 
 static const QRegularExpression& plainSelect() {

@@ -1,5 +1,6 @@
 #include "db/RowStore.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 CellValue CellValue::fromRef(const CellRef& r) {
@@ -11,51 +12,137 @@ CellValue CellValue::fromRef(const CellRef& r) {
     return v;
 }
 
-void RowStore::reset(int columns) {
-    columns_ = columns;
-    std::vector<char>().swap(arena_);
-    std::vector<uint64_t>().swap(offsets_);
+// ---- RowArena --------------------------------------------------------------
+
+char* RowArena::reserve(size_t n, uint64_t& where) {
+    if (blocks_.empty() || size_ - used_ < n) {
+        size_ = std::max(kBlock, n);
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size_));
+        used_ = 0;
+    }
+    where = (uint64_t(blocks_.size() - 1) << 32) | uint64_t(used_);
+    char* p = blocks_.back().get() + used_;
+    used_ += n;
+    total_ += n;
+    return p;
 }
 
-void RowStore::putBytes(const void* p, size_t n) {
-    const size_t at = arena_.size();
-    arena_.resize(at + n);
-    if (n) std::memcpy(arena_.data() + at, p, n);
+// ---- Encoding --------------------------------------------------------------
+
+namespace {
+
+size_t textSize(uint32_t n) { return 1 + (n < 256 ? 1 : 4) + n; }
+
+char* putText(char* p, const void* text, uint32_t n) {
+    if (n < 256) {
+        *p++ = char(CellType::ShortText);
+        *p++ = char(uint8_t(n));
+    } else {
+        *p++ = char(CellType::LongText);
+        std::memcpy(p, &n, 4);
+        p += 4;
+    }
+    if (n) std::memcpy(p, text, n);
+    return p + n;
+}
+
+template <typename T>
+char* putTagged(char* p, CellType type, T v) {
+    *p++ = char(type);
+    std::memcpy(p, &v, sizeof v);
+    return p + sizeof v;
+}
+
+}  // namespace
+
+// ---- RowStore --------------------------------------------------------------
+
+void RowStore::reset(int columns) {
+    columns_ = columns;
+    rows_ = 0;
+    arena_ = std::make_shared<RowArena>();
+    offsets_ = std::make_shared<Offsets>();
+}
+
+bool RowStore::takeOver(const Share& share) {
+    auto arena = share.arena.lock();
+    auto offsets = share.offsets.lock();
+    if (!arena || !offsets || offsets->edits != share.edits || offsets->at.size() < size_t(share.rows)) return false;
+    columns_ = share.columns;
+    rows_ = share.rows;
+    arena_ = std::move(arena);
+    offsets_ = std::move(offsets);
+    return true;
+}
+
+void RowStore::ownOffsets() {
+    if (offsets_.use_count() > 1) {
+        auto own = std::make_shared<Offsets>();
+        own->at.assign(offsets_->at.begin(), offsets_->at.begin() + rows_);
+        offsets_ = std::move(own);
+    } else {
+        offsets_->at.resize(size_t(rows_));
+    }
+    ++offsets_->edits;
+}
+
+void RowStore::readyToAppend() {
+    // Another copy added rows after ours: they are not ours to follow.
+    if (offsets_->at.size() != size_t(rows_)) ownOffsets();
 }
 
 void RowStore::appendFromStatement(sqlite3_stmt* stmt, bool keyed) {
-    offsets_.push_back(arena_.size());
-    put<qint64>(keyed ? sqlite3_column_int64(stmt, 0) : 0);
+    // Each column is asked once; the row's size is known before it is
+    // written, so it goes into the arena in one piece.
+    struct Column {
+        int type;
+        uint32_t bytes;
+        const unsigned char* text;
+    };
+    constexpr int kInline = 32;
+    Column inlineColumns[kInline];
+    std::vector<Column> many;
+    Column* cols = inlineColumns;
+    if (columns_ > kInline) {
+        many.resize(size_t(columns_));
+        cols = many.data();
+    }
     const int first = keyed ? 1 : 0;
-    for (int c = first; c < first + columns_; ++c) {
-        switch (sqlite3_column_type(stmt, c)) {
-        case SQLITE_NULL: arena_.push_back(char(CellType::Null)); break;
+    size_t n = sizeof(qint64);
+    for (int c = 0; c < columns_; ++c) {
+        Column& col = cols[c];
+        col.type = sqlite3_column_type(stmt, c + first);
+        switch (col.type) {
+        case SQLITE_NULL: n += 1; break;
         case SQLITE_INTEGER:
-            arena_.push_back(char(CellType::Int));
-            put<qint64>(sqlite3_column_int64(stmt, c));
-            break;
-        case SQLITE_FLOAT:
-            arena_.push_back(char(CellType::Real));
-            put<double>(sqlite3_column_double(stmt, c));
-            break;
-        default: {
-            const auto* t = sqlite3_column_text(stmt, c);
-            const uint32_t n = uint32_t(sqlite3_column_bytes(stmt, c));
-            if (n < 256) {
-                arena_.push_back(char(CellType::ShortText));
-                arena_.push_back(char(uint8_t(n)));
-            } else {
-                arena_.push_back(char(CellType::LongText));
-                put<uint32_t>(n);
-            }
-            putBytes(t, n);
-        }
+        case SQLITE_FLOAT: n += 9; break;
+        default:
+            col.text = sqlite3_column_text(stmt, c + first);
+            col.bytes = uint32_t(sqlite3_column_bytes(stmt, c + first));
+            n += textSize(col.bytes);
         }
     }
+    readyToAppend();
+    uint64_t where = 0;
+    char* p = arena_->reserve(n, where);
+    const qint64 key = keyed ? sqlite3_column_int64(stmt, 0) : 0;
+    std::memcpy(p, &key, sizeof key);
+    p += sizeof key;
+    for (int c = 0; c < columns_; ++c) {
+        const Column& col = cols[c];
+        switch (col.type) {
+        case SQLITE_NULL: *p++ = char(CellType::Null); break;
+        case SQLITE_INTEGER: p = putTagged<qint64>(p, CellType::Int, sqlite3_column_int64(stmt, c + first)); break;
+        case SQLITE_FLOAT: p = putTagged<double>(p, CellType::Real, sqlite3_column_double(stmt, c + first)); break;
+        default: p = putText(p, col.text, col.bytes);
+        }
+    }
+    offsets_->at.push_back(where);
+    ++rows_;
 }
 
 CellRef RowStore::cell(int row, int col) const {
-    const char* p = arena_.data() + offsets_[size_t(row)] + sizeof(qint64);
+    const char* p = rowBytes(row) + sizeof(qint64);
     CellRef r;
     for (int c = 0;; ++c) {
         const auto type = CellType(uint8_t(*p++));
@@ -84,54 +171,55 @@ CellRef RowStore::cell(int row, int col) const {
     }
 }
 
-void RowStore::encode(qint64 key, const std::vector<CellValue>& values) {
-    put<qint64>(key);
+uint64_t RowStore::encode(qint64 key, const std::vector<CellValue>& values) {
+    size_t n = sizeof key;
     for (const CellValue& v : values) {
         switch (v.type) {
-        case CellType::Null: arena_.push_back(char(CellType::Null)); break;
+        case CellType::Null: n += 1; break;
         case CellType::Real:
-            arena_.push_back(char(CellType::Real));
-            put<double>(v.real);
-            break;
-        case CellType::Int:
-            arena_.push_back(char(CellType::Int));
-            put<qint64>(v.integer);
-            break;
+        case CellType::Int: n += 9; break;
         case CellType::ShortText:
-        case CellType::LongText: {
-            const uint32_t n = uint32_t(v.text.size());
-            if (n < 256) {
-                arena_.push_back(char(CellType::ShortText));
-                arena_.push_back(char(uint8_t(n)));
-            } else {
-                arena_.push_back(char(CellType::LongText));
-                put<uint32_t>(n);
-            }
-            putBytes(v.text.constData(), n);
-        }
+        case CellType::LongText: n += textSize(uint32_t(v.text.size()));
         }
     }
+    uint64_t where = 0;
+    char* p = arena_->reserve(n, where);
+    std::memcpy(p, &key, sizeof key);
+    p += sizeof key;
+    for (const CellValue& v : values) {
+        switch (v.type) {
+        case CellType::Null: *p++ = char(CellType::Null); break;
+        case CellType::Real: p = putTagged<double>(p, CellType::Real, v.real); break;
+        case CellType::Int: p = putTagged<qint64>(p, CellType::Int, v.integer); break;
+        case CellType::ShortText:
+        case CellType::LongText: p = putText(p, v.text.constData(), uint32_t(v.text.size()));
+        }
+    }
+    return where;
 }
 
 void RowStore::replaceRow(int row, qint64 key, const std::vector<CellValue>& values) {
-    const uint64_t at = arena_.size();
-    encode(key, values);
-    offsets_[size_t(row)] = at;
+    ownOffsets();
+    offsets_->at[size_t(row)] = encode(key, values);
 }
 
 void RowStore::appendRow(qint64 key, const std::vector<CellValue>& values) {
-    const uint64_t at = arena_.size();
-    encode(key, values);
-    offsets_.push_back(at);
+    readyToAppend();
+    offsets_->at.push_back(encode(key, values));
+    ++rows_;
 }
 
 void RowStore::insertRow(int row, qint64 key, const std::vector<CellValue>& values) {
-    const uint64_t at = arena_.size();
-    encode(key, values);
-    offsets_.insert(offsets_.begin() + row, at);
+    ownOffsets();
+    offsets_->at.insert(offsets_->at.begin() + row, encode(key, values));
+    ++rows_;
 }
 
-void RowStore::removeRow(int row) { offsets_.erase(offsets_.begin() + row); }
+void RowStore::removeRow(int row) {
+    ownOffsets();
+    offsets_->at.erase(offsets_->at.begin() + row);
+    --rows_;
+}
 
 std::vector<CellValue> RowStore::rowValues(int row) const {
     std::vector<CellValue> v;

@@ -1,6 +1,7 @@
 #include "db/Sqlite.h"
 
 #include "db/Errors.h"
+#include "db/NumberComparison.h"
 
 #include <QFileInfo>
 #include <map>
@@ -69,6 +70,24 @@ static void datePartFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 // ---- StoreHandle -----------------------------------------------------------
 
+// Stores made before the sales lines had an index on their date get it once:
+// the date searches and the charts select by date. A file that cannot take
+// it (read-only, locked) simply goes without.
+static void addDateIndex(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    bool missing = false;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT (SELECT count(*) FROM sqlite_master WHERE type='table' AND name='xsmx') = 1 AND "
+                           "NOT EXISTS (SELECT 1 FROM sqlite_master WHERE type='index' AND tbl_name='xsmx' AND "
+                           "sql LIKE '%(\"销售日期\")%')",
+                           -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        missing = sqlite3_column_int(st, 0) != 0;
+    sqlite3_finalize(st);
+    if (missing)
+        sqlite3_exec(db, "CREATE INDEX IF NOT EXISTS xsmx_date ON xsmx(\"销售日期\")", nullptr, nullptr, nullptr);
+}
+
 namespace {
 struct PoolKey {
     QString path;
@@ -121,10 +140,12 @@ std::shared_ptr<StoreHandle> StoreHandle::open(const QString& path) {
     // A committed row survives a power cut; a file copied between writes is whole.
     sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    addDateIndex(db);
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(db, "year", 1, flags, reinterpret_cast<void*>(intptr_t(0)), datePartFunction, nullptr, nullptr);
     sqlite3_create_function(db, "month", 1, flags, reinterpret_cast<void*>(intptr_t(1)), datePartFunction, nullptr, nullptr);
     sqlite3_create_function(db, "day", 1, flags, reinterpret_cast<void*>(intptr_t(2)), datePartFunction, nullptr, nullptr);
+    dialect::registerComparedNumber(db);
     pool()[key] = h;
     return h;
 }
@@ -140,6 +161,17 @@ StoreHandle::~StoreHandle() {
 void StoreHandle::fail(const QString& context) const {
     const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
     throw EDatabaseError(context.isEmpty() ? msg : context + "：" + msg);
+}
+
+QString StoreHandle::changeStamp() const {
+    // data_version moves with commits of other connections, total_changes
+    // with every row this handle writes (rolled back ones too).
+    qint64 version = -1;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db_, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW)
+        version = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    return QString::number(version) + ':' + QString::number(sqlite3_total_changes64(db_));
 }
 
 void StoreHandle::exec(const char* sql) {

@@ -41,6 +41,9 @@ public:
     const QString& path() const { return path_; }
     [[noreturn]] void fail(const QString& context = {}) const;  // throws the last error
     void exec(const char* sql);
+    // Changes whenever the file's contents may have changed, through this
+    // handle or any other connection.
+    QString changeStamp() const;
 
     // Transactions. Writes made while one is open are undone in the snapshots
     // too when it rolls back; the undo steps are registered by the queries.

@@ -213,7 +213,7 @@ void DBGridEh::dataSetChanged(DataSetEvent event)
             pendingReset_ = true;
         else
             model_->removeRow(gone);
-        footersChanged();
+        footersFollowRow(-1);
         break;
     }
     case DataSetEvent::Posted:
@@ -223,7 +223,7 @@ void DBGridEh::dataSetChanged(DataSetEvent event)
             model_->followRowCount();  // an appended row now exists
             model_->rowChanged(dataSetCurrent());
         }
-        footersChanged();
+        footersFollowRow(dataSetCurrent());
         break;
     case DataSetEvent::Moved:
         break;
@@ -421,26 +421,51 @@ void DBGridEh::footersChanged()
     }
 }
 
+static bool isSum(const GridColumn& column)
+{
+    return column.footer == GridColumn::SumFormatted || column.footer == GridColumn::SumGeneral;
+}
+
 void DBGridEh::computeFooters() const
+{
+    sums_.assign(columns_.size(), 0);
+    for (size_t i = 0; i < columns_.size(); ++i)
+        if (isSum(columns_[i]) && dataSet_)
+            sums_[i] = grid::sumTenThousandths(*dataSet_, model_->field(int(i)));
+    footersDirty_ = false;
+    footerTextsFromSums();
+}
+
+void DBGridEh::footerTextsFromSums() const
 {
     footerTexts_.assign(columns_.size(), QString());
     for (size_t i = 0; i < columns_.size(); ++i) {
         const GridColumn& column = columns_[i];
-        switch (column.footer) {
-        case GridColumn::NoFooter:
-            break;
-        case GridColumn::StaticText:
+        if (column.footer == GridColumn::StaticText)
             footerTexts_[i] = column.footerText;
-            break;
-        case GridColumn::SumFormatted:
-        case GridColumn::SumGeneral: {
-            const long double sum = dataSet_ ? grid::sumTenThousandths(*dataSet_, model_->field(int(i))) : 0;
-            footerTexts_[i] = grid::sumText(sum, column.footer);
-            break;
-        }
-        }
+        else if (isSum(column))
+            footerTexts_[i] = grid::sumText(sums_[i], column.footer);
     }
-    footersDirty_ = false;
+}
+
+// One row was written or deleted: the sums lose what the row held before and
+// gain what it holds now (`row`, or -1 when it is gone), so a sale costs the
+// same at a million rows as at ten.
+void DBGridEh::footersFollowRow(int row)
+{
+    if (footersDirty_ || !dataSet_ || !dataSet_->tellsPreviousRow() || sums_.size() != columns_.size()) {
+        footersChanged();
+        return;
+    }
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        if (!isSum(columns_[i]))
+            continue;
+        const int field = model_->field(int(i));
+        sums_[i] += grid::rowTenThousandths(*dataSet_, row, field) - grid::previousRowTenThousandths(*dataSet_, field);
+    }
+    footerTextsFromSums();
+    if (updateDepth_ == 0)
+        footer_->update();
 }
 
 QString DBGridEh::footerText(int col) const

@@ -114,6 +114,8 @@ private:
 
     void footersChanged();
     void computeFooters() const;
+    void footerTextsFromSums() const;
+    void footersFollowRow(int row);
 
     bool isMarked(int row) const;
     void setMarks(std::vector<int> marks);
@@ -153,6 +155,7 @@ private:
     bool syncing_ = false;
     mutable bool footersDirty_ = true;
     mutable std::vector<QString> footerTexts_;
+    mutable std::vector<long double> sums_;  // in ten-thousandths, per column
 
     QMenu* popup_ = nullptr;
     grid::DBGridModel* model_ = nullptr;

@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 
 void openAtCreation(QWidget* owner, TADOConnection& connection, const QString& connectionString,
-                    std::initializer_list<std::pair<TADOQuery*, QString>> queries)
+                    std::initializer_list<std::pair<TADOQuery*, QString>> queries, CreationRows rows)
 {
     connection.setConnectionString(connectionString);
     connection.setLoginPrompt(false);
@@ -13,6 +13,11 @@ void openAtCreation(QWidget* owner, TADOConnection& connection, const QString& c
     for (const auto& [query, sql] : queries) {
         query->SQL.Clear();
         query->SQL.Add(sql);
-        platform::guarded(owner, [query] { query->Open(); });
+        platform::guarded(owner, [query, rows] {
+            if (rows == CreationRows::WhenLookedAt)
+                query->OpenUnread();
+            else
+                query->Open();
+        });
     }
 }

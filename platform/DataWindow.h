@@ -10,5 +10,9 @@ class QWidget;
 class TADOConnection;
 class TADOQuery;
 
+// WhenLookedAt: for queries whose statements the window replaces before
+// anything reads them; their rows are read only if something looks.
+enum class CreationRows { Read, WhenLookedAt };
 void openAtCreation(QWidget* owner, TADOConnection& connection, const QString& connectionString,
-                    std::initializer_list<std::pair<TADOQuery*, QString>> queries);
+                    std::initializer_list<std::pair<TADOQuery*, QString>> queries,
+                    CreationRows rows = CreationRows::Read);

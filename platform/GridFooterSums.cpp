@@ -7,21 +7,49 @@
 
 namespace grid {
 
+namespace {
+
+// A whole count of ten-thousandths in a long double: no figure a number
+// column can hold overflows it, and counts up to 2^64 add exactly.
+long double scaled(double value, bool ok)
+{
+    if (!ok || !std::isfinite(value))
+        return 0;
+    return std::nearbyint(static_cast<long double>(value) * 10000.0L);  // to nearest, ties to even
+}
+
+bool hasField(const DataSetView& dataSet, int field)
+{
+    return dataSet.active() && field >= 0 && field < dataSet.fieldCount();
+}
+
+}  // namespace
+
+long double rowTenThousandths(const DataSetView& dataSet, int row, int field)
+{
+    if (!hasField(dataSet, field) || row < 0 || row >= dataSet.recordCount() || dataSet.cellIsNull(row, field))
+        return 0;
+    bool ok = false;
+    const double value = dataSet.cellNumber(row, field, &ok);
+    return scaled(value, ok);
+}
+
+long double previousRowTenThousandths(const DataSetView& dataSet, int field)
+{
+    if (!hasField(dataSet, field) || !dataSet.hasPreviousRow() || dataSet.previousIsNull(field))
+        return 0;
+    bool ok = false;
+    const double value = dataSet.previousNumber(field, &ok);
+    return scaled(value, ok);
+}
+
 long double sumTenThousandths(const DataSetView& dataSet, int field)
 {
-    if (!dataSet.active() || field < 0 || field >= dataSet.fieldCount())
-        return 0;
     long double total = 0;
-    const int rows = dataSet.recordCount();
-    for (int row = 0; row < rows; ++row) {
-        if (dataSet.cellIsNull(row, field))
-            continue;
-        bool ok = false;
-        const double value = dataSet.cellNumber(row, field, &ok);
-        if (!ok || !std::isfinite(value))
-            continue;
-        total += std::nearbyint(static_cast<long double>(value) * 10000.0L);  // to nearest, ties to even
-    }
+    if (!hasField(dataSet, field))
+        return 0;
+    for (int row = 0, rows = dataSet.recordCount(); row < rows; ++row)
+        total += rowTenThousandths(dataSet, row, field);
     return total;
 }
 

@@ -15,6 +15,12 @@ namespace grid {
 // Empty cells and texts that are not numbers add nothing.
 long double sumTenThousandths(const DataSetView& dataSet, int field);
 
+// What one row adds to that sum, and what the changed row added before the
+// change that the data set is telling of (see DataSetView::hasPreviousRow),
+// so a sum can follow a change without reading every row.
+long double rowTenThousandths(const DataSetView& dataSet, int row, int field);
+long double previousRowTenThousandths(const DataSetView& dataSet, int field);
+
 // SumFormatted: "#0.##"; SumGeneral: the general number text.
 QString sumText(long double tenThousandths, GridColumn::Footer kind);
 

@@ -151,15 +151,21 @@ bool formatFallsBack(long double value)
     return !std::isfinite(value) || std::fabs(value) >= 1e18L;
 }
 
-QString twoDecimalText(long double value, int minDecimals)
+QString decimalText(long double value, int maxDecimals, int minDecimals)
 {
     if (formatFallsBack(value))
         return FloatToStr(value);
-    if (value == 0)
-        return minDecimals ? QStringLiteral("0.00") : QStringLiteral("0");
-    Decimal d = roundedDigits(value, kFormatDigits);
-    roundHalfUp(d, d.exponent + 2);
+    Decimal d;
+    if (value != 0) {
+        d = roundedDigits(value, kFormatDigits);
+        roundHalfUp(d, d.exponent + maxDecimals);
+    }
     return fixedText(d, minDecimals);
+}
+
+QString twoDecimalText(long double value, int minDecimals)
+{
+    return decimalText(value, 2, minDecimals);
 }
 
 } // namespace
@@ -256,4 +262,18 @@ QString Normalize2(const QString& text)
 QString FormatFloat0_00(long double value)
 {
     return twoDecimalText(value, 0);
+}
+
+QString FormatFloatGrouped(long double value)
+{
+    QString text = decimalText(value, 3, 0);
+    if (formatFallsBack(value))
+        return text;
+    const qsizetype sign = text.startsWith(u'-') ? 1 : 0;
+    qsizetype point = text.indexOf(u'.');
+    if (point < 0)
+        point = text.size();
+    for (qsizetype i = point - 3; i > sign; i -= 3)
+        text.insert(i, u',');
+    return text;
 }

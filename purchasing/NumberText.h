@@ -23,3 +23,7 @@ QString Normalize2(const QString& text);
 // The display format "#0.##": at least one integer digit, up to two decimals,
 // no trailing zeros, no thousands separator.
 QString FormatFloat0_00(long double value);
+
+// The display format "#,##0.###": thousands separated by ",", at least one
+// integer digit, up to three decimals, no trailing zeros ("1,234.5").
+QString FormatFloatGrouped(long double value);

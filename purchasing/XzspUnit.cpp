@@ -3,6 +3,7 @@
 #include "app/MainUnit.h"
 #include "db/Reconnect.h"
 #include "platform/Fonts.h"
+#include "platform/HeaderStrip.h"
 #include "platform/Platform.h"
 #include "platform/StatusBar.h"
 #include "platform/Wiring.h"
@@ -12,8 +13,6 @@
 #include "platform/DatePicker.h"
 #include <QDateEdit>
 #include <QEvent>
-#include <QFontMetricsF>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -36,31 +35,6 @@ QToolButton* headerButton(QWidget* parent, const QString& caption, int x)
     b->setGeometry(x, 13, 50, 22);
     return b;
 }
-
-// The header text with its spaces half as wide as its characters, as 宋体
-// draws them whatever face stands in for it, so that "@" lying over the
-// spaces falls between the two words.
-class HeaderLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setFont(font());
-        painter.setPen(palette().color(QPalette::WindowText));
-        const QFontMetricsF metrics(font());
-        const qreal space = font().pixelSize() / 2.0;
-        // The characters' em box starts at the top, as the label's text does.
-        const qreal baseline = font().pixelSize() * 0.88;
-        qreal x = 0;
-        for (const QString& word : text().split(u' ')) {
-            painter.drawText(QPointF(x, baseline), word);
-            x += metrics.horizontalAdvance(word) + space;
-        }
-    }
-};
 
 int rowTop(int row) { return 16 + 24 * row; }
 
@@ -96,19 +70,10 @@ TXzspForm::~TXzspForm() = default;
 
 void TXzspForm::buildHeader()
 {
-    Panel1 = new QFrame(this);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
-    Panel1->setGeometry(0, 0, kWidth, kHeaderHeight);
-
-    Label1 = new HeaderLabel(QStringLiteral("进货管理   新增商品"), Panel1);
-    Label1->setFont(platform::songti(19, true));
-    Label1->setGeometry(16, 15, 240, 21);
-    // Lies over the spaces of the header, so it reads as two words with "@"
-    // between them.
-    Label2 = new QLabel(QStringLiteral("@"), Panel1);
-    Label2->setFont(platform::msSansSerif(19, true));
-    Label2->setGeometry(104, 12, 21, 24);
+    const platform::HeaderStrip header = platform::headerStrip(this, kWidth, QStringLiteral("进货管理   新增商品"));
+    Panel1 = header.panel;
+    Label1 = header.title;
+    Label2 = header.at;
 
     SpeedButton1 = headerButton(Panel1, QStringLiteral("保存"), 296);
     SpeedButton3 = headerButton(Panel1, QStringLiteral("保存"), 296);

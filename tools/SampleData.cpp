@@ -246,7 +246,8 @@ std::vector<Customer> makeCustomers(Random& r, const Vocabulary& v, qint64 lines
     return out;
 }
 
-std::vector<Product> makeProducts(Random& r, const Vocabulary& v, int count, int firstDay, int lastDay) {
+std::vector<Product> makeProducts(Random& r, const Vocabulary& v, int count, int firstDay, int salesDay,
+                                  int lastDay) {
     std::vector<Product> out(static_cast<size_t>(count));
     for (Product& p : out) {
         p.goods = int(r.below(std::size(kGoods)));
@@ -262,7 +263,7 @@ std::vector<Product> makeProducts(Random& r, const Vocabulary& v, int count, int
         // A few products never sell; the rest sell unevenly, the longer on the
         // shelf the more.
         const double popularity = r.chance(0.05) ? 0 : 0.05 + std::pow(r.unit(), 3) * 4;
-        p.weight = popularity * (lastDay - p.day + 30);
+        p.weight = popularity * (lastDay - std::max(p.day, salesDay) + 30);
     }
     // Codes follow the order in which the products came in.
     std::stable_sort(out.begin(), out.end(), [](const Product& a, const Product& b) { return a.day < b.day; });
@@ -272,7 +273,7 @@ std::vector<Product> makeProducts(Random& r, const Vocabulary& v, int count, int
 }
 
 std::vector<Line> makeLines(Random& r, const Vocabulary& v, const std::vector<Product>& products, qint64 count,
-                            int lastDay, int customers) {
+                            int salesDay, int lastDay, int customers) {
     std::vector<double> cumulative;
     double total = 0;
     for (const Product& p : products) cumulative.push_back(total += p.weight);
@@ -288,7 +289,7 @@ std::vector<Line> makeLines(Random& r, const Vocabulary& v, const std::vector<Pr
         l.product = quint32(std::min<size_t>(size_t(it - cumulative.begin()), products.size() - 1));
         const Product& p = products[l.product];
         const Goods& g = kGoods[p.goods];
-        l.day = r.between(p.day, lastDay);
+        l.day = r.between(std::max(p.day, salesDay), lastDay);
         // The list price is stored already.
         l.price = r.chance(0.7) ? p.listPrice : stored(round2(p.cost * r.uniform(1.1, 1.6)));
         const double u = r.unit();
@@ -354,13 +355,14 @@ void bindText(sqlite3_stmt* st, int i, const QByteArray& s) {
     sqlite3_bind_text(st, i, s.constData(), int(s.size()), SQLITE_STATIC);
 }
 
-void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed, int firstDay, int lastDay) {
+void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed, int firstDay, int salesDay,
+          int lastDay) {
     Random r(seed);
     const Vocabulary v;
     const std::vector<Supplier> suppliers = makeSuppliers(r, v);
     const std::vector<Customer> customers = makeCustomers(r, v, lineCount);
-    std::vector<Product> products = makeProducts(r, v, productCount, firstDay, lastDay);
-    const std::vector<Line> lines = makeLines(r, v, products, lineCount, lastDay, int(customers.size()));
+    std::vector<Product> products = makeProducts(r, v, productCount, firstDay, salesDay, lastDay);
+    const std::vector<Line> lines = makeLines(r, v, products, lineCount, salesDay, lastDay, int(customers.size()));
     const std::vector<quint32> order = byDay(lines, firstDay, lastDay);
     // As each sale adds to its product's totals, in the order the lines are
     // stored, so that replaying them gives the very same figures.
@@ -450,6 +452,10 @@ void fill(const QString& path, int productCount, qint64 lineCount, quint64 seed,
 void writeSampleStore(const QString& path, int products, qint64 lines, quint64 seed, QDate until) {
     const QDate first(2014, 1, 1);
     if (!until.isValid()) until = QDate::currentDate();
+    // The charts open on this month and this year: the sales fill the two
+    // years up to `until`, and the shop bought its goods from a year before.
+    const QDate sales = std::max(first, until.addYears(-2));
+    const QDate bought = std::max(first, sales.addYears(-1));
     if (products < 0 || lines < 0) throw EJxcError(QStringLiteral("商品数和销售明细数不能为负数"));
     if (lines > 0 && products == 0) throw EJxcError(QStringLiteral("没有商品就不能有销售明细"));
     if (lines > qint64(UINT32_MAX)) throw EJxcError(QStringLiteral("销售明细太多"));
@@ -457,7 +463,8 @@ void writeSampleStore(const QString& path, int products, qint64 lines, quint64 s
 
     createEmptyStore(path);
     try {
-        fill(path, products, lines, seed, int(first.toJulianDay()), int(until.toJulianDay()));
+        fill(path, products, lines, seed, int(bought.toJulianDay()), int(sales.toJulianDay()),
+             int(until.toJulianDay()));
     } catch (...) {
         ::unlink(QFile::encodeName(path).constData());
         throw;

@@ -170,4 +170,21 @@ TEST(NumberText, FormatFloat0_00ShowsAtMostTwoDecimals)
         EXPECT_EQ(FormatFloat0_00(c.value).toStdString(), c.text) << "value " << double(c.value);
 }
 
+TEST(NumberText, FormatFloatGroupedSeparatesThousandsWithAtMostThreeDecimals)
+{
+    const WriteCase cases[] = {
+        {0.0L, "0"},
+        {5.0L, "5"},
+        {1234.5L, "1,234.5"},
+        {999.9996L, "1,000"},
+        {-1234567.0L, "-1,234,567"},
+        {-123.0L, "-123"},
+        {123456.0625L, "123,456.063"},
+        {0.0004L, "0"},
+        {1.1L * 3, "3.3"},
+    };
+    for (const WriteCase& c : cases)
+        EXPECT_EQ(FormatFloatGrouped(c.value).toStdString(), c.text) << "value " << double(c.value);
+}
+
 } // namespace

@@ -441,3 +441,17 @@ TEST(ConnectionTest, BadFilesFailWithTheFileNamedAndNothingCreated) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StoreOpen, AStoreWithoutTheSalesDateIndexGetsItWhenOpened) {
+    TestStore store;
+    store.exec(QStringLiteral("DROP INDEX xsmx_date"));
+    {
+        Window w(QStringLiteral("select * from xsmx"));
+        w.q.Open();
+    }
+    EXPECT_EQ(store.scalar("SELECT count(*) FROM sqlite_master WHERE type='index' AND name='xsmx_date'"), "1");
+}
+
+}  // namespace

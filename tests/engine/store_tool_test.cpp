@@ -343,12 +343,18 @@ TEST_F(StoreToolTest, SampleFiguresAgree) {
         {"dates lie in 2014 .. --until",
          "SELECT (SELECT count(*) FROM jxc WHERE 进货日期 NOT BETWEEN '2014-01-01 00:00:00' AND '2021-06-30 00:00:00') + "
          "(SELECT count(*) FROM xsmx WHERE 销售日期 NOT BETWEEN '2014-01-01 00:00:00' AND '2021-06-30 00:00:00')"},
+        {"sales lie in the two years up to --until",
+         "SELECT count(*) FROM xsmx WHERE 销售日期 < '2019-06-30 00:00:00'"},
+        {"purchases lie from a year before the sales",
+         "SELECT count(*) FROM jxc WHERE 进货日期 < '2018-06-30 00:00:00'"},
         {"nothing is sold before it is bought",
          "SELECT count(*) FROM xsmx x JOIN jxc j USING (商品编号) WHERE x.销售日期 < j.进货日期"},
         {"lines are stored in the order they were sold",
          "SELECT count(*) FROM xsmx a JOIN xsmx b ON b.rowid = a.rowid + 1 WHERE b.销售日期 < a.销售日期"},
     };
     for (const auto& r : rules) EXPECT_EQ(db.scalar(r.bad).toInt(), 0) << r.rule;
+    // The charts open on the month of today: it has sales.
+    EXPECT_GT(db.scalar("SELECT count(*) FROM xsmx WHERE 销售日期 >= '2021-06-01 00:00:00'").toInt(), 0);
 }
 
 // The totals are not merely close: replaying the lines in store order with
