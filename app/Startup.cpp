@@ -15,6 +15,7 @@ void CreateWindows()
 {
     // A command that fails never leaves a half-filled row behind to be posted later.
     platform::setAfterErrorHook(&TADOQuery::CancelAllPending);
+    platform::showWaitCursorWhileTheStoreWaits();
     MainForm = new TMainForm;
     XzspForm = new TXzspForm;
     XsspForm = new TXsspForm;
@@ -22,6 +23,14 @@ void CreateWindows()
     XstjForm = new TXstjForm;
     KcglForm = new TKcglForm;
     SphzForm = new TSphzForm;
+}
+
+void StartProgram()
+{
+    // The start-up is one command: a locked store costs it one wait in all.
+    const platform::CommandScope startUp;
+    CreateWindows();
+    MainForm->show();
 }
 
 template <class Form>

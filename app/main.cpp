@@ -6,8 +6,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    CreateWindows();
-    MainForm->show();
+    StartProgram();
     const int code = app.exec();
     DestroyWindows();
     return code;

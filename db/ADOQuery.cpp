@@ -8,6 +8,7 @@
 #include "purchasing/NumberText.h"
 
 #include <cmath>
+#include <numeric>
 #include <set>
 #include <sqlite3.h>
 
@@ -513,32 +514,22 @@ void TADOQuery::Post() {
                 Cancel();
                 return;
             }
-            QStringList sets, checks;
+            QStringList sets;
             std::vector<int> changed;
             for (int c = 0; c < cols; ++c)
                 if (buffer_[size_t(c)]) changed.push_back(c);
-            for (size_t i = 0; i < changed.size(); ++i) {
+            for (size_t i = 0; i < changed.size(); ++i)
                 sets << quoteName(names_[changed[i]]) + "=?" + QString::number(i + 1);
-                // Optimistic check: the row must still hold what this snapshot read.
-                checks << quoteName(names_[changed[i]]) + " IS ?" + QString::number(changed.size() + i + 2);
-            }
+            const int keyArg = int(changed.size()) + 1;
             const QString sql = "UPDATE " + table + " SET " + sets.join(',') + " WHERE rowid=?" +
-                                QString::number(changed.size() + 1) + " AND " + checks.join(" AND ");
+                                QString::number(keyArg) + " AND " + rowUnchanged(changed, keyArg + 1);
             Statement st(db, sql.toUtf8());
-            for (size_t i = 0; i < changed.size(); ++i) {
-                bindValue(st, int(i + 1), *buffer_[size_t(changed[i])]);
-                bindCell(st, int(changed.size() + i + 2), rows_.cell(cur_, changed[i]));
-            }
+            for (size_t i = 0; i < changed.size(); ++i) bindValue(st, int(i + 1), *buffer_[size_t(changed[i])]);
             const qint64 key = rows_.key(cur_);
-            st.bindInt(int(changed.size() + 1), key);
+            st.bindInt(keyArg, key);
+            bindSnapshot(st, changed, keyArg + 1);
             st.step();
-            if (sqlite3_changes(db) != 1) {
-                Statement probe(db, ("SELECT 1 FROM " + table + " WHERE rowid=?1").toUtf8());
-                probe.bindInt(1, key);
-                throw EDatabaseError(probe.step()
-                                         ? QStringLiteral("该记录已被其他窗口或程序修改，本次修改没有保存，请刷新后重试")
-                                         : QStringLiteral("该记录已被其他窗口或程序删除，本次修改没有保存"));
-            }
+            if (sqlite3_changes(db) != 1) refuseStaleRow(key, QStringLiteral("本次修改没有保存"));
             std::vector<CellValue> old = rows_.rowValues(cur_);
             std::vector<CellValue> now = old;
             for (int c : changed) now[size_t(c)] = *buffer_[size_t(c)];
@@ -590,6 +581,27 @@ void TADOQuery::Post() {
     if (handle->inTransaction()) StoreHandle::runWriteHook();
 }
 
+// Optimistic check, which a write based on this snapshot must pass: the
+// columns it rests on still hold what the snapshot read, so nothing another
+// window or another copy of the program wrote since is overwritten or lost.
+QString TADOQuery::rowUnchanged(const std::vector<int>& columns, int firstArg) const {
+    QStringList checks;
+    for (size_t i = 0; i < columns.size(); ++i)
+        checks << quoteName(names_[columns[i]]) + " IS ?" + QString::number(firstArg + int(i));
+    return checks.join(" AND ");
+}
+
+void TADOQuery::bindSnapshot(Statement& st, const std::vector<int>& columns, int firstArg) const {
+    for (size_t i = 0; i < columns.size(); ++i) bindCell(st, firstArg + int(i), rows_.cell(cur_, columns[i]));
+}
+
+void TADOQuery::refuseStaleRow(qint64 key, const QString& outcome) {
+    Statement probe(connection_->handle()->db(), ("SELECT 1 FROM " + quoteName(table_) + " WHERE rowid=?1").toUtf8());
+    probe.bindInt(1, key);
+    throw EDatabaseError(probe.step() ? "该记录已被其他窗口或程序修改，" + outcome + "，请刷新后重试"
+                                      : "该记录已被其他窗口或程序删除，" + outcome);
+}
+
 void TADOQuery::applyUndoRow(qint64 key, int index, std::optional<std::vector<CellValue>> old, bool removeRow) {
     buffer_.clear();
     modified_ = false;
@@ -618,10 +630,15 @@ void TADOQuery::Delete() {
     if (table_.isEmpty()) throw EDatabaseError(QStringLiteral("该查询结果是只读的，不能删除"));
     const auto& handle = connection_->handle();
     const qint64 key = rows_.key(cur_);
-    Statement st(handle->db(), ("DELETE FROM " + quoteName(table_) + " WHERE rowid=?1").toUtf8());
+    // A deletion rests on the whole row as it was read.
+    std::vector<int> all(static_cast<size_t>(fieldCount()));
+    std::iota(all.begin(), all.end(), 0);
+    Statement st(handle->db(),
+                 ("DELETE FROM " + quoteName(table_) + " WHERE rowid=?1 AND " + rowUnchanged(all, 2)).toUtf8());
     st.bindInt(1, key);
+    bindSnapshot(st, all, 2);
     st.step();
-    // A row another window deleted already is gone either way.
+    if (sqlite3_changes(handle->db()) != 1) refuseStaleRow(key, QStringLiteral("没有删除"));
     std::vector<CellValue> old = rows_.rowValues(cur_);
     const int index = cur_;
     rows_.removeRow(cur_);

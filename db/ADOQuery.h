@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 
+class Statement;
 class TADOConnection;
 class TADOQuery;
 
@@ -144,6 +145,9 @@ private:
     void requireWritable() const;
     void notify(DataSetEvent e);
     void moveCursor(int index);
+    QString rowUnchanged(const std::vector<int>& columns, int firstArg) const;
+    void bindSnapshot(Statement& st, const std::vector<int>& columns, int firstArg) const;
+    [[noreturn]] void refuseStaleRow(qint64 key, const QString& outcome);
     bool shareLoaded(const QString& key);
     void opened();  // browsing on the first row of what was loaded
     void touch() const { if (unread_) const_cast<TADOQuery*>(this)->readRows(); }

@@ -13,15 +13,29 @@ const char* declaredType(FieldKind kind) {
     return "TEXT";
 }
 
-static QString columnDefinition(const Column& c) {
-    const QString name = QString::fromUtf8(c.name);
-    const QString q = "\"" + name + "\"";
-    QString def = q + " " + declaredType(c.kind);
-    if (c.kind == FieldKind::Number)
-        def += " CHECK (typeof(" + q + ") IN ('real','integer','null'))";
-    else if (c.kind == FieldKind::DateTime)
-        def += " CHECK (" + q + " IS NULL OR (typeof(" + q + ")='text' AND " + q +
-               " GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]'))";
+QString kindCondition(const Column& c) {
+    const QString q = "\"" + QString::fromUtf8(c.name) + "\"";
+    switch (c.kind) {
+    case FieldKind::Number: return "typeof(" + q + ") IN ('real','integer','null')";
+    case FieldKind::DateTime:
+        return q + " IS NULL OR (typeof(" + q + ")='text' AND " + q +
+               " GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]:[0-9][0-9]')";
+    case FieldKind::Text: break;
+    }
+    return {};
+}
+
+QString storedKindCondition(const Column& c) {
+    if (c.kind == FieldKind::Text) {
+        const QString q = "\"" + QString::fromUtf8(c.name) + "\"";
+        return "typeof(" + q + ") IN ('text','null')";
+    }
+    return kindCondition(c);
+}
+
+QString columnDefinition(const Column& c) {
+    QString def = "\"" + QString::fromUtf8(c.name) + "\" " + declaredType(c.kind);
+    if (const QString cond = kindCondition(c); !cond.isEmpty()) def += " CHECK (" + cond + ")";
     return def;
 }
 

@@ -53,6 +53,13 @@ inline constexpr int kUserVersion = 1;
 // date-time columns are DATETIME text 'YYYY-MM-DD HH:MM:SS'.
 const char* declaredType(FieldKind kind);
 
+// The CHECK condition that keeps a column's values of its kind (empty for
+// text columns, which take any text), and the column's whole definition.
+QString kindCondition(const Column& c);
+QString columnDefinition(const Column& c);
+// True for a value of the column's kind; for text columns: text or nothing.
+QString storedKindCondition(const Column& c);
+
 // The statements that make an empty store: tables, indexes, the one
 // threshold row with no value, and the marks.
 QString createStatements();

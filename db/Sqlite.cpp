@@ -1,6 +1,8 @@
 #include "db/Sqlite.h"
 
 #include "db/Errors.h"
+#include "db/LockWait.h"
+#include "db/StoreErrors.h"
 #include "db/NumberComparison.h"
 
 #include <QFileInfo>
@@ -11,11 +13,12 @@
 // ---- Statement -------------------------------------------------------------
 
 Statement::Statement(sqlite3* db, const QByteArray& sql) : db_(db) {
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt_, nullptr) != SQLITE_OK) {
+    const lockwait::WaitEnd waited;  // reading the schema may wait for a lock
+    if (const int rc = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt_, nullptr); rc != SQLITE_OK) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(db));
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
-        throw EDatabaseError("SQL 语句有误：" + msg);
+        throwStoreError(rc, msg);
     }
     if (!stmt_) throw EDatabaseError(QStringLiteral("SQL 语句为空"));
 }
@@ -23,10 +26,11 @@ Statement::Statement(sqlite3* db, const QByteArray& sql) : db_(db) {
 Statement::~Statement() { sqlite3_finalize(stmt_); }
 
 bool Statement::step() {
+    const lockwait::WaitEnd waited;
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    throw EDatabaseError(QString::fromUtf8(sqlite3_errmsg(db_)));
+    throwStoreError(rc, QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 
 void Statement::bindNull(int i) { sqlite3_bind_null(stmt_, i); }
@@ -123,28 +127,28 @@ std::shared_ptr<StoreHandle> StoreHandle::open(const QString& path) {
     }
 
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(native.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int flags = readOnlyForTest() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    const int rc = sqlite3_open_v2(native.constData(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
         sqlite3_close(db);
-        throw EDatabaseError("无法打开数据库文件“" + path + "”：" + msg);
+        throwStoreError(rc, msg, "无法打开数据库文件“" + path + "”");
     }
     std::shared_ptr<StoreHandle> h(new StoreHandle(db, path, quint64(st.st_dev), quint64(st.st_ino)));
-    sqlite3_busy_timeout(db, 5000);
+    lockwait::install(db);
+    const lockwait::WaitEnd waited;
     // Reading the schema tells a database from any other file.
     if (sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const int code = sqlite3_errcode(db);
-        if (code == SQLITE_NOTADB) throw EDatabaseError("“" + path + "”不是有效的数据库文件");
         h->fail("无法打开数据库文件“" + path + "”");
     }
     // A committed row survives a power cut; a file copied between writes is whole.
     sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     addDateIndex(db);
-    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function(db, "year", 1, flags, reinterpret_cast<void*>(intptr_t(0)), datePartFunction, nullptr, nullptr);
-    sqlite3_create_function(db, "month", 1, flags, reinterpret_cast<void*>(intptr_t(1)), datePartFunction, nullptr, nullptr);
-    sqlite3_create_function(db, "day", 1, flags, reinterpret_cast<void*>(intptr_t(2)), datePartFunction, nullptr, nullptr);
+    const int fnFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function(db, "year", 1, fnFlags, reinterpret_cast<void*>(intptr_t(0)), datePartFunction, nullptr, nullptr);
+    sqlite3_create_function(db, "month", 1, fnFlags, reinterpret_cast<void*>(intptr_t(1)), datePartFunction, nullptr, nullptr);
+    sqlite3_create_function(db, "day", 1, fnFlags, reinterpret_cast<void*>(intptr_t(2)), datePartFunction, nullptr, nullptr);
     dialect::registerComparedNumber(db);
     pool()[key] = h;
     return h;
@@ -159,8 +163,7 @@ StoreHandle::~StoreHandle() {
 }
 
 void StoreHandle::fail(const QString& context) const {
-    const QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
-    throw EDatabaseError(context.isEmpty() ? msg : context + "：" + msg);
+    throwStoreError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)), context);
 }
 
 QString StoreHandle::changeStamp() const {
@@ -175,7 +178,13 @@ QString StoreHandle::changeStamp() const {
 }
 
 void StoreHandle::exec(const char* sql) {
+    const lockwait::WaitEnd waited;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail();
+}
+
+bool& StoreHandle::readOnlyForTest() {
+    static bool readOnly = false;
+    return readOnly;
 }
 
 void StoreHandle::begin() {

@@ -53,6 +53,10 @@ public:
     bool inTransaction() const { return depth_ > 0; }
     void addUndo(std::function<void()> undo);
 
+    // Test seam: handles opened while it is true are opened read-only, as
+    // SQLite opens a file the user may not write to (root may write to any).
+    static bool& readOnlyForTest();
+
     // Test seam: runs after every row written inside a transaction.
     static void setWriteHook(std::function<void()> hook);
     static void runWriteHook();

@@ -58,6 +58,65 @@ QString columnFault(const schema::Table& table, const std::vector<ColumnInfo>& a
     return {};
 }
 
+QString quoted(const char* name) { return "\"" + QString::fromUtf8(name) + "\""; }
+
+// Whitespace runs as one blank, so a definition is found however it is laid out.
+QString simplified(const QString& sql) { return sql.simplified(); }
+
+// SQLite's own integrity check: empty when it says "ok", else its first
+// findings. A store too damaged to be checked at all says so too.
+QString integrityFault(sqlite3* db) {
+    QStringList found;
+    int rows = 0;
+    const bool read = eachRow(db, "PRAGMA integrity_check(20)", [&](sqlite3_stmt* st) {
+        ++rows;
+        const QString line = textAt(st, 0);
+        if (line != QLatin1String("ok") && found.size() < 3) found << line;
+    });
+    if (!read) return QString::fromUtf8(sqlite3_errmsg(db));
+    if (found.isEmpty()) return {};
+    return found.join(QStringLiteral("；")) + (rows > found.size() ? QStringLiteral("……") : QString());
+}
+
+// The kind constraints the schema gives each table, as stored in the file.
+QStringList constraintFaults(sqlite3* db, const schema::Table& table) {
+    QString sql;
+    eachRow(db, "SELECT sql FROM sqlite_master WHERE type='table' AND name='" + QByteArray(table.name) + "' COLLATE NOCASE",
+            [&](sqlite3_stmt* st) { sql = simplified(textAt(st, 0)); });
+    QStringList faults;
+    for (const schema::Column& c : table.columns) {
+        if (schema::kindCondition(c).isEmpty()) continue;
+        if (!sql.contains(simplified(schema::columnDefinition(c))))
+            faults << "表 " + QString::fromUtf8(table.name) + " 的列“" + QString::fromUtf8(c.name) + "”没有" +
+                          (c.kind == FieldKind::Number ? "只收数字的" : "只收日期时间的") + "约束";
+    }
+    return faults;
+}
+
+// Values that are not of their column's kind, by column: how many, and one of them.
+QStringList kindFaults(sqlite3* db, const schema::Table& table, bool* readable) {
+    QStringList faults;
+    for (const schema::Column& c : table.columns) {
+        const QByteArray where = " FROM \"" + QByteArray(table.name) + "\" WHERE NOT (" +
+                                 schema::storedKindCondition(c).toUtf8() + ")";
+        qint64 count = 0;
+        QString example;
+        const bool ok =
+            eachRow(db, "SELECT count(*)" + where, [&](sqlite3_stmt* st) { count = sqlite3_column_int64(st, 0); }) &&
+            (count == 0 || eachRow(db, "SELECT " + quoted(c.name).toUtf8() + where + " LIMIT 1",
+                                   [&](sqlite3_stmt* st) { example = textAt(st, 0); }));
+        if (!ok) {
+            *readable = false;
+            return faults;
+        }
+        if (count == 0) continue;
+        const char* kind = c.kind == FieldKind::Number ? "数字" : c.kind == FieldKind::DateTime ? "日期时间" : "文本";
+        faults << "表 " + QString::fromUtf8(table.name) + " 的列“" + QString::fromUtf8(c.name) + "”有 " +
+                      QString::number(count) + " 个值不是" + kind + "（如“" + example + "”）";
+    }
+    return faults;
+}
+
 }  // namespace
 
 StoreCheckResult checkStore(const QString& path) {
@@ -71,18 +130,30 @@ StoreCheckResult checkStore(const QString& path) {
     if (info.size() == 0) return notOurs(QStringLiteral("文件是空的"));
 
     ReadOnlyDb h;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &h.db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        return {false, "无法打开" + file + "：" + QString::fromUtf8(h.db ? sqlite3_errmsg(h.db) : "out of memory")};
-    sqlite3_busy_timeout(h.db, 2000);
-
     qint64 appId = 0;
-    if (!eachRow(h.db, "PRAGMA application_id", [&](sqlite3_stmt* st) { appId = sqlite3_column_int64(st, 0); })) {
+    bool read = false;
+    for (const int flags : {SQLITE_OPEN_READONLY, SQLITE_OPEN_READWRITE}) {
+        sqlite3_close_v2(h.db);
+        h.db = nullptr;
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &h.db, flags, nullptr) != SQLITE_OK)
+            return {false, "无法打开" + file + "：" + QString::fromUtf8(h.db ? sqlite3_errmsg(h.db) : "out of memory")};
+        sqlite3_busy_timeout(h.db, 2000);
+        read = eachRow(h.db, "PRAGMA application_id", [&](sqlite3_stmt* st) { appId = sqlite3_column_int64(st, 0); });
+        // A write cut off by a crash left its journal behind: the store is
+        // what it was before that write, once SQLite has rolled it back, as
+        // the program's next start does too. Only a writer can do that.
+        if (read || sqlite3_extended_errcode(h.db) != SQLITE_READONLY_ROLLBACK) break;
+    }
+    if (!read) {
         if (sqlite3_errcode(h.db) == SQLITE_NOTADB) return notOurs(QStringLiteral("它不是 SQLite 数据库文件"));
         return {false, "无法读取" + file + "：" + QString::fromUtf8(sqlite3_errmsg(h.db))};
     }
     if (appId != schema::kApplicationId)
         return notOurs("应用标识为 0x" + QString::number(quint32(appId), 16).toUpper() + "，应为 0x" +
                        QString::number(quint32(schema::kApplicationId), 16).toUpper());
+
+    if (const QString fault = integrityFault(h.db); !fault.isEmpty())
+        return {false, file + "已损坏：SQLite 的完整性检查报告“" + fault + "”"};
 
     for (const schema::Table& table : schema::kTables) {
         const QString t = QString::fromUtf8(table.name);
@@ -99,6 +170,18 @@ StoreCheckResult checkStore(const QString& path) {
         if (tables == 0) return notOurs("缺少表 " + t);
         if (const QString fault = columnFault(table, columns); !fault.isEmpty()) return notOurs(fault);
     }
+
+    // A store made without the kind constraints may hold what no window
+    // could read back as its kind; both are named, the values first.
+    QStringList faults, missing;
+    for (const schema::Table& table : schema::kTables) {
+        bool readable = true;
+        faults << kindFaults(h.db, table, &readable);
+        if (!readable) return {false, "无法读取" + file + "：" + QString::fromUtf8(sqlite3_errmsg(h.db))};
+        missing << constraintFaults(h.db, table);
+    }
+    faults << missing;
+    if (!faults.isEmpty()) return {false, file + "的数据有误：" + faults.join(QStringLiteral("；"))};
 
     qint64 rows = -1;
     if (!eachRow(h.db, "SELECT count(*) FROM kcbj", [&](sqlite3_stmt* st) { rows = sqlite3_column_int64(st, 0); }))

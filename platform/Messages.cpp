@@ -3,8 +3,10 @@
 #include "platform/Platform.h"
 
 #include "db/Errors.h"
+#include "db/LockWait.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <algorithm>
 #include <exception>
 #include <utility>
@@ -105,8 +107,32 @@ void setAfterErrorHook(std::function<void()> hook)
     afterErrorHook() = std::move(hook);
 }
 
+CommandScope::CommandScope() : outerLevel_(runningLevel())
+{
+    // A handler run from the event loop the running command waits in (a
+    // modal window's) is a command of its own; one at the command's own
+    // level is a part of it, such as each window's opening at start-up.
+    const int level = QThread::currentThread()->loopLevel();
+    if (outerLevel_ != level) {
+        budget_.emplace();
+        runningLevel() = level;
+    }
+}
+
+CommandScope::~CommandScope()
+{
+    runningLevel() = outerLevel_;
+}
+
+int& CommandScope::runningLevel()
+{
+    static int level = -1;
+    return level;
+}
+
 void guarded(QWidget* owner, const std::function<void()>& handler)
 {
+    const CommandScope command;
     try {
         handler();
     } catch (const EJxcError& error) {

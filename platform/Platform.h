@@ -2,6 +2,8 @@
 // The one door through which windows reach dialogs, the shell and the file
 // system. Tests swap the interactive half (Interaction) for a script, so no
 // test ever waits on a dialog.
+#include "db/LockWait.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -60,6 +62,24 @@ void notice(QWidget* owner, const QString& text);                 // OK, no icon
 void information(QWidget* owner, const QString& text);            // OK, information icon
 bool confirmWarning(QWidget* owner, const QString& text);         // OK/Cancel, warning icon; true on OK
 Answer messageBox(QWidget* owner, const QString& text, const QString& caption, Buttons buttons, Icon icon);
+
+// One command, or the start-up: a store locked by another program is waited
+// for once in it (see lockwait). Handlers run under guarded are commands.
+class CommandScope {
+public:
+    CommandScope();
+    ~CommandScope();
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    static int& runningLevel();
+    int outerLevel_;
+    std::optional<lockwait::Scope> budget_;
+};
+
+// Shows the wait cursor while the store waits for a lock.
+void showWaitCursorWhileTheStoreWaits();
 
 // Runs `handler`; an escaping error goes to the general error box (owned by
 // `owner`) and any row left in editing by it is cancelled. Nothing crosses the

@@ -3,6 +3,7 @@
 #include "db/ConnectionString.h"
 #include "db/mylib.h"
 #include "platform/DBChart.h"
+#include "reports/SalesDateRange.h"
 #include "platform/DataWindow.h"
 #include "platform/Fonts.h"
 #include "platform/StatusBar.h"
@@ -25,11 +26,13 @@ constexpr int kStatusHeight = 22, kUpperHeight = 286;
 // store reads them as numbers and refuses a text that is none.
 const char* kDailySql =
     "select day([销售日期]) as 销售日期,sum(销售金额) as 销售金额 from xsmx "
-    "where year([销售日期])=:year and month([销售日期])=:month "
+    "where [销售日期]>=:from and [销售日期]<:to "
+    "and year([销售日期])=:year and month([销售日期])=:month "
     "group by xsmx.[销售日期] order by xsmx.[销售日期]";
 const char* kMonthlySql =
     "select month([销售日期]) as 销售日期,sum(销售金额) as 销售金额 from xsmx "
-    "where year([销售日期])=:year group by month([销售日期])";
+    "where [销售日期]>=:from and [销售日期]<:to "
+    "and year([销售日期])=:year group by month([销售日期])";
 
 DBChart* chart(QWidget* parent, const QString& title, const QColor& colour, double max, double step,
                const QString& unit)
@@ -149,6 +152,12 @@ void follow(DBChart* chart, TADOQuery& query)
     if (chart->dataSet() != &query)
         chart->setDataSet(&query, QStringLiteral("销售日期"), QStringLiteral("销售金额"));
 }
+
+void bindRange(TADOQuery& query, const SalesDateRange& range)
+{
+    query.setParameter(QStringLiteral("from"), range.from);
+    query.setParameter(QStringLiteral("to"), range.to);
+}
 }  // namespace
 
 TXstjForm::~TXstjForm()
@@ -173,6 +182,7 @@ void TXstjForm::Button1Click()
     ADOQuery1.clearParameters();
     ADOQuery1.setParameter(QStringLiteral("year"), ComboBox1->currentText());
     ADOQuery1.setParameter(QStringLiteral("month"), ComboBox2->currentText());
+    bindRange(ADOQuery1, salesDateRange(ComboBox1->currentText(), ComboBox2->currentText()));
     OpenSql(ADOQuery1, QString::fromUtf8(kDailySql));
     follow(DBChart1, ADOQuery1);
 }
@@ -181,6 +191,7 @@ void TXstjForm::Button2Click()
 {
     ADOQuery2.clearParameters();
     ADOQuery2.setParameter(QStringLiteral("year"), ComboBox3->currentText());
+    bindRange(ADOQuery2, salesDateRange(ComboBox3->currentText()));
     OpenSql(ADOQuery2, QString::fromUtf8(kMonthlySql));
     follow(DBChart2, ADOQuery2);
 }

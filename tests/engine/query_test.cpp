@@ -1,4 +1,5 @@
 #include "TestStore.h"
+#include "TestWindow.h"
 
 #include "db/ADOConnection.h"
 #include "db/ADOQuery.h"
@@ -13,17 +14,7 @@
 
 namespace {
 
-// One window's connection and query on the store in the current directory.
-struct Window {
-    TADOConnection conn;
-    TADOQuery q{&conn};
-    explicit Window(const QString& sql = QStringLiteral("select * from jxc")) {
-        conn.setConnectionString(connstr::shortForm());
-        q.SQL.Add(sql);
-    }
-    QString get(const char* field) { return q.FieldByName(QString::fromUtf8(field)).AsString(); }
-    void set(const char* field, const QString& v) { q.FieldByName(QString::fromUtf8(field)).SetAsString(v); }
-};
+using Window = TestWindow;
 
 class QueryTest : public ::testing::Test {
 protected:

@@ -27,8 +27,7 @@ protected:
         store = std::make_unique<TestStore>(withStore());
         if (withStore()) fillStore();
         scope = std::make_unique<platform::ScopedInteraction>(user);
-        CreateWindows();
-        MainForm->show();
+        StartProgram();
         QApplication::processEvents();
     }
 
