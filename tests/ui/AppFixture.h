@@ -5,7 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/Startup.h"
 #include "platform/ScriptedInteraction.h"
-#include "tests/ui/UserDirs.h"
+#include "tests/engine/UserDirs.h"
 #include "tests/engine/TestStore.h"
 
 #include <QApplication>

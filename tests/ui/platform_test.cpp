@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/QtInteraction.h"
 #include "platform/ScriptedInteraction.h"
-#include "tests/ui/UserDirs.h"
+#include "tests/engine/UserDirs.h"
 
 #include "db/Errors.h"
 
