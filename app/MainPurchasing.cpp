@@ -48,8 +48,8 @@ void TMainForm::N2Click()
     f.Edit4->setText(text("商品型号"));
     f.Edit5->setText(text("单位"));
     // A product stored without a date shows today's rather than an invented one.
-    const QDateTime bought = ADOQuery1.FieldByName(QStringLiteral("进货日期")).AsDateTime();
-    f.DateTimePicker1->setDate(bought.isValid() ? bought.date() : QDate::currentDate());
+    const QDate bought = ADOQuery1.FieldByName(QStringLiteral("进货日期")).AsDate();
+    f.DateTimePicker1->setDate(bought.isValid() ? bought : QDate::currentDate());
     // The figures are shown to two decimals; an empty or non-number one stops here.
     f.Edit6->setText(text("进货单价"));
     f.Edit6->setText(Normalize2(f.Edit6->text()));

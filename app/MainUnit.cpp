@@ -31,7 +31,6 @@ TMainForm::TMainForm() : TForm(Border::Window)
 
     StatusBar1 = new TStatusBar({280, 300, 0}, this);
     StatusBar1->setFont(platform::msSansSerif(11));
-    StatusBar1->setGeometry(0, 652 - 22, 1004, 22);
     StatusBar1->setPanelText(0, QStringLiteral(" 以“好用、实用、易用”为设计理念！"));
     StatusBar1->setPanelText(2, QStringLiteral(" 网站：") + QString::fromLatin1(maker::kWebSite));
 
@@ -41,6 +40,7 @@ TMainForm::TMainForm() : TForm(Border::Window)
     buildMenus();
     wire();
     Timer1->start();
+    layOut();
     centreOnScreen();
 
     platform::guarded(this, [this] { FormCreate(); });
@@ -58,7 +58,6 @@ TMainForm::~TMainForm()
 void TMainForm::buildTopPanel()
 {
     Panel1 = new QFrame(this);
-    Panel1->setGeometry(0, 0, 1004, 121);
     SpeedButton1 = platform::flatButton(Panel1, QStringLiteral("进货管理"), 8);
     SpeedButton2 = platform::flatButton(Panel1, QStringLiteral("销售管理"), 8 + 65);
     SpeedButton3 = platform::flatButton(Panel1, QStringLiteral("库存管理"), 8 + 65 * 2);
@@ -98,7 +97,6 @@ void TMainForm::buildSearchGroup()
 void TMainForm::buildGrid()
 {
     DBGridEh1 = new DBGridEh(this);
-    DBGridEh1->setGeometry(0, 121, 1004, 652 - 121 - 22);
     DBGridEh1->setToolTip(QStringLiteral("双击可以销售商品！"));
     DBGridEh1->setColumns(productColumns());
     DBGridEh1->setDataSet(&ADOQuery1);
@@ -134,6 +132,21 @@ void TMainForm::CheckBox1Click()
     const bool on = CheckBox1->isChecked();
     DateTimePicker1->setEnabled(on);
     DateTimePicker2->setEnabled(on);
+}
+
+// The top panel and the status bar span the window; the grid fills what is
+// between them, also when the window is maximised.
+void TMainForm::layOut()
+{
+    Panel1->setGeometry(0, 0, width(), 121);
+    DBGridEh1->setGeometry(0, 121, width(), height() - 121 - 22);
+    StatusBar1->setGeometry(0, height() - 22, width(), 22);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    TForm::resizeEvent(event);
+    if (StatusBar1) layOut();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -43,7 +43,7 @@ public:
     QDateEdit *DateTimePicker1, *DateTimePicker2;
     QPushButton *Button1, *Button2;
     DBGridEh* DBGridEh1;
-    TStatusBar* StatusBar1;
+    TStatusBar* StatusBar1 = nullptr;
     QTimer* Timer1;
     platform::FileDialog SaveDialog1{platform::FileDialog::Kind::Save};  // the export and the backup
     platform::FileDialog OpenDialog1{platform::FileDialog::Kind::Open};  // the restore
@@ -112,8 +112,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOut();
     void buildTopPanel();
     void buildSearchGroup();
     void buildGrid();

@@ -101,8 +101,8 @@ QString cellToText(const CellRef& r, FieldKind kind) {
     default: break;
     }
     if (kind == FieldKind::DateTime) {
-        const QDateTime dt = regional::fromStoreText(textOf(r));
-        return dt.isValid() ? regional::displayText(dt) : textOf(r);
+        const regional::DayTime v = regional::fromStoreText(textOf(r));
+        return v.isValid() ? regional::displayText(v) : textOf(r);
     }
     return textOf(r);
 }
@@ -116,12 +116,18 @@ bool TField::IsNull() const { return q_->currentCell(col_).isNull(); }
 
 QString TField::AsString() const { return cellToText(q_->currentCell(col_), Kind()); }
 
-QDateTime TField::AsDateTime() const {
+regional::DayTime TField::AsDayTime() const {
     const CellRef r = q_->currentCell(col_);
-    if (r.isNull()) return {};
-    if (r.isText()) return regional::fromStoreText(textOf(r));
-    return {};
+    if (r.isNull() || !r.isText()) return {QDate(), QTime()};
+    return regional::fromStoreText(textOf(r));
 }
+
+QDateTime TField::AsDateTime() const {
+    const regional::DayTime v = AsDayTime();
+    return v.isValid() ? QDateTime(v.day, v.time) : QDateTime();
+}
+
+QDate TField::AsDate() const { return AsDayTime().day; }
 
 namespace {
 // What a column of this kind takes for a text; a text it cannot take throws
@@ -141,13 +147,10 @@ CellValue cellFromText(FieldKind kind, const QString& field, const QString& text
     }
     case FieldKind::DateTime: {
         if (text.isEmpty()) return CellValue{};
-        QDateTime dt = regional::fromStoreText(text);
-        if (!dt.isValid()) {
-            const QDate d = regional::parseShortDate(text);
-            if (d.isValid()) dt = QDateTime(d, QTime(0, 0));
-        }
-        if (!dt.isValid()) throw EConvertError("'" + text + "' is not a valid date and time");
-        return textValue(regional::toStoreText(dt));
+        regional::DayTime v = regional::fromStoreText(text);
+        if (!v.isValid()) v = regional::parseDisplayText(text);
+        if (!v.isValid()) throw EConvertError("'" + text + "' is not a valid date and time");
+        return textValue(regional::toStoreText(v));
     }
     }
     return textValue(text);
@@ -168,10 +171,23 @@ void TField::SetAsString(const QString& text) {
 }
 
 void TField::SetAsDateTime(const QDateTime& value) {
+    // A local time that does not exist (in a daylight saving gap) is no value
+    // to store; it is refused, never stored as none.
+    if (!value.isValid()) {
+        q_->requireWritable();
+        q_->Cancel();
+        throw EConvertError("无效的日期时间不能写入字段“" + FieldName() + "”");
+    }
+    SetAsDayTime({value.date(), value.time()});
+}
+
+void TField::SetAsDate(const QDate& day) { SetAsDayTime({day, QTime(0, 0)}); }
+
+void TField::SetAsDayTime(const regional::DayTime& value) {
     q_->requireWritable();
     if (!value.isValid()) {
-        q_->setCell(col_, CellValue{});
-        return;
+        q_->Cancel();
+        throw EConvertError("无效的日期时间不能写入字段“" + FieldName() + "”");
     }
     if (Kind() == FieldKind::Number) {
         q_->Cancel();
@@ -224,8 +240,14 @@ void TADOQuery::Open() {
         if (v.isNull()) st.bindNull(i);
         else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) st.bindDouble(i, v.toDouble());
         else if (v.typeId() == QMetaType::Int || v.typeId() == QMetaType::LongLong) st.bindInt(i, v.toLongLong());
-        else if (v.typeId() == QMetaType::QDateTime) st.bindText(i, regional::toStoreText(v.toDateTime()).toUtf8());
-        else if (v.typeId() == QMetaType::QDate) st.bindText(i, regional::toStoreText(QDateTime(v.toDate(), QTime(0, 0))).toUtf8());
+        else if (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate) {
+            const QDateTime dt = v.toDateTime();
+            const regional::DayTime day = v.typeId() == QMetaType::QDate ? regional::DayTime{v.toDate()}
+                                          : dt.isValid()                 ? regional::DayTime{dt.date(), dt.time()}
+                                                                         : regional::DayTime{};
+            if (!day.isValid()) throw EDatabaseError("参数“" + name + "”不是有效的日期时间");
+            st.bindText(i, regional::toStoreText(day).toUtf8());
+        }
         else st.bindText(i, v.toString().toUtf8());
     }
 
@@ -674,7 +696,12 @@ void TADOQuery::notifyChange(DataSetEvent e, std::vector<CellValue> previous, bo
 
 bool TADOQuery::cellDateTime(int row, int col, QDate& day, QTime& time) const {
     const CellRef r = rows_.cell(row, col);
-    return r.isText() && regional::splitStoreText(textOf(r), day, time);
+    if (!r.isText())
+        return false;
+    const regional::DayTime v = regional::fromStoreText(textOf(r));
+    day = v.day;
+    time = v.time;
+    return v.isValid();
 }
 
 int TADOQuery::subscribe(Listener listener) {

@@ -3,6 +3,7 @@
 // snapshot, with a current row, editing of one row at a time, and writes that
 // go to the store at once, one row by its hidden key.
 #include "db/DataSet.h"
+#include "db/Regional.h"
 #include "db/RowStore.h"
 
 #include <QDateTime>
@@ -45,8 +46,16 @@ public:
     // Throws the error SetAsString would throw for `text`, and writes nothing:
     // a window can check a whole row before it starts editing one.
     void CheckString(const QString& text) const;
+    // Local date-times; one that does not exist locally (a daylight saving
+    // gap) reads as invalid and is refused when set.
     QDateTime AsDateTime() const;
     void SetAsDateTime(const QDateTime& value);
+    // The stored calendar day (and time) as such, in no time zone: what the
+    // windows' date fields read and write.
+    QDate AsDate() const;
+    void SetAsDate(const QDate& day);
+    regional::DayTime AsDayTime() const;
+    void SetAsDayTime(const regional::DayTime& value);
     void Clear();
 
 private:

@@ -15,21 +15,9 @@ static QString quoteString(const QString& s) {
 }
 
 static QString dateLiteral(const QString& body) {
-    const QString t = body.trimmed();
-    QDate d = regional::parseShortDate(t);
-    QTime time(0, 0);
-    if (!d.isValid()) {
-        // A date with a time of day after it.
-        const int sp = t.indexOf(' ');
-        if (sp > 0) {
-            d = regional::parseShortDate(t.left(sp));
-            time = QTime::fromString(t.mid(sp + 1).trimmed(), QStringLiteral("H:mm:ss"));
-            if (!time.isValid()) time = QTime::fromString(t.mid(sp + 1).trimmed(), QStringLiteral("H:mm"));
-            if (!time.isValid()) d = QDate();
-        }
-    }
-    if (!d.isValid()) throw EDatabaseError("日期“" + t + "”的格式不正确");
-    return quoteString(regional::toStoreText(QDateTime(d, time)));
+    const regional::DayTime v = regional::parseDisplayText(body);
+    if (!v.isValid()) throw EDatabaseError("日期“" + body.trimmed() + "”的格式不正确");
+    return quoteString(regional::toStoreText(v));
 }
 
 QString toSqlite(const QString& statement) {

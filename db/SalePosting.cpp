@@ -33,7 +33,7 @@ void fillLine(TADOQuery& lines, const SalesLineTexts& line, const QString& profi
     set(lines, "商品规格", line.size);
     set(lines, "商品型号", line.model);
     set(lines, "单位", line.unit);
-    lines.FieldByName(QStringLiteral("销售日期")).SetAsDateTime(QDateTime(line.date, QTime(0, 0)));
+    lines.FieldByName(QStringLiteral("销售日期")).SetAsDate(line.date);
     set(lines, "销售单价", line.price);
     set(lines, "销售数量", line.quantity);
     set(lines, "销售金额", line.amount);

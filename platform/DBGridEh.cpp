@@ -2,6 +2,7 @@
 
 #include "db/DataSet.h"
 #include "platform/DBGridModel.h"
+#include "platform/GridCellText.h"
 #include "platform/Fonts.h"
 #include "platform/GridFooter.h"
 #include "platform/GridFooterSums.h"
@@ -27,12 +28,17 @@ namespace {
 
 constexpr int rowHeight = grid::GridHeader::lineHeight;
 
-// Paints a data cell in the colours the grid decides, clipped, never elided.
+// Paints a data cell in the colours the grid decides; a text too wide for it
+// is elided visibly.
 class CellPainter : public QAbstractItemDelegate {
 public:
     using Colors = std::function<void(int row, int col, QColor& background, QColor& text)>;
+    using Fonts = std::function<QFont(int col)>;
 
-    CellPainter(Colors colors, QObject* parent) : QAbstractItemDelegate(parent), colors_(std::move(colors)) {}
+    CellPainter(Colors colors, Fonts fonts, QObject* parent)
+        : QAbstractItemDelegate(parent), colors_(std::move(colors)), fonts_(std::move(fonts))
+    {
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -42,9 +48,11 @@ public:
         painter->setClipRect(option.rect);
         painter->fillRect(option.rect, background);
         painter->setPen(text);
-        painter->setFont(option.font);
+        const QFont font = fonts_(index.column());
+        painter->setFont(font);
         const auto align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        painter->drawText(option.rect.adjusted(2, 0, -3, 0), int(align), index.data().toString());
+        const grid::FittedText fitted = grid::fitText(QFontMetrics(font), option.rect, index.data().toString());
+        painter->drawText(fitted.rect, int(align), fitted.text);
         painter->restore();
     }
 
@@ -52,6 +60,7 @@ public:
 
 private:
     Colors colors_;
+    Fonts fonts_;
 };
 
 }  // namespace
@@ -70,7 +79,7 @@ DBGridEh::DBGridEh(QWidget* parent) : QFrame(parent)
     view_->setModel(model_);
     view_->setItemDelegate(new CellPainter(
         [this](int row, int col, QColor& background, QColor& text) { cellColors(row, col, background, text); },
-        view_));
+        [this](int col) { return cellFont(col); }, view_));
 
     view_->setFrameShape(QFrame::NoFrame);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -99,6 +108,7 @@ DBGridEh::DBGridEh(QWidget* parent) : QFrame(parent)
 
     footer_ = new grid::GridFooter(header_, view_->viewport(), this);
     footer_->setFont(platform::songti(13));
+    footer_->figureFont = platform::songtiFigures(13);
     footer_->text = [this](int col) { return footerText(col); };
     footer_->bold = [this](int col) {
         return col >= 0 && col < int(columns_.size()) && columns_[size_t(col)].footer == GridColumn::StaticText;
@@ -281,8 +291,10 @@ void DBGridEh::currentChangedByView(int row)
 
 int DBGridEh::defaultColumnWidth() const
 {
-    // Room for ten digits, as a number field's display width.
-    return QFontMetrics(platform::songti(13)).horizontalAdvance(u'0') * 10 + 4;
+    // Room for a general number text of fifteen significant digits with its
+    // point and sign, the widest figure a sum footer writes, with the margins
+    // and the grid line.
+    return QFontMetrics(platform::songtiFigures(13)).horizontalAdvance(QStringLiteral("-000000000000000.")) + 5;
 }
 
 void DBGridEh::setColumns(std::vector<GridColumn> columns)
@@ -369,6 +381,31 @@ SortMarker DBGridEh::sortMarker(int col) const
 QString DBGridEh::cellText(int row, int col) const
 {
     return model_->cellText(row, col);
+}
+
+QFont DBGridEh::cellFont(int col) const
+{
+    const bool figures = col >= 0 && col < int(columns_.size()) && columns_[size_t(col)].displayFormat != GridColumn::None;
+    return figures ? platform::songtiFigures(13) : view_->font();
+}
+
+// A cell's area is its section less the grid line at its right.
+QString DBGridEh::shownCellText(int row, int col) const
+{
+    const QRect cell(0, 0, header_->sectionSize(col) - 1, rowHeight - 1);
+    return grid::fitText(QFontMetrics(cellFont(col)), cell, cellText(row, col)).text;
+}
+
+QString DBGridEh::shownFooterText(int col) const
+{
+    return footer_->shownText(col);
+}
+
+// The whole text of a cell that is shown cut; empty when it shows whole.
+QString DBGridEh::cellToolTip(int row, int col) const
+{
+    const QString whole = cellText(row, col);
+    return shownCellText(row, col) == whole ? QString() : whole;
 }
 
 // --- Footer -----------------------------------------------------------------
@@ -770,11 +807,19 @@ bool DBGridEh::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseMove:
         return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
-    case QEvent::ToolTip:
+    case QEvent::ToolTip: {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = view_->indexAt(help->pos());
+        const QString whole = index.isValid() ? cellToolTip(index.row(), index.column()) : QString();
+        if (!whole.isEmpty()) {
+            QToolTip::showText(help->globalPos(), whole, view_->viewport(), view_->visualRect(index));
+            return true;
+        }
         if (toolTip().isEmpty())
             return false;
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), toolTip(), this);
+        QToolTip::showText(help->globalPos(), toolTip(), this);
         return true;
+    }
     case QEvent::Resize:
         if (fit_)
             applyWidths();

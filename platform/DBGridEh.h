@@ -56,7 +56,10 @@ public:
     void setFitColumnsToWidth(bool fit);
     bool fitColumnsToWidth() const { return fit_; }
 
-    QString cellText(int row, int col) const;       // as shown
+    QString cellText(int row, int col) const;       // as shown, whole
+    QString shownCellText(int row, int col) const;  // as painted: elided when it does not fit
+    QString cellToolTip(int row, int col) const;    // the whole text of a cut cell, else empty
+    QString shownFooterText(int col) const;
     QColor cellBackground(int row, int col) const;  // as painted, hook applied
     QString footerText(int col) const;
     SortMarker sortMarker(int col) const;
@@ -127,6 +130,7 @@ private:
     bool keyPressed(QKeyEvent* event);
 
     void cellColors(int row, int col, QColor& background, QColor& text) const;
+    QFont cellFont(int col) const;  // figures in 宋体's figure widths
 
     DataSetView* dataSet_ = nullptr;
     int subscription_ = 0;
@@ -151,7 +155,7 @@ private:
     bool syncing_ = false;
     mutable bool footersDirty_ = true;
     mutable std::vector<QString> footerTexts_;
-    mutable std::vector<qint64> sums_;  // in ten-thousandths, per column
+    mutable std::vector<long double> sums_;  // in ten-thousandths, per column
 
     QMenu* popup_ = nullptr;
     grid::DBGridModel* model_ = nullptr;

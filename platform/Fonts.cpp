@@ -23,6 +23,15 @@ QFont songti(int pixelHeight, bool bold)
     return sized(family, pixelHeight, bold);
 }
 
+QFont songtiFigures(int pixelHeight, bool bold)
+{
+    if (QFontDatabase::hasFamily(QStringLiteral("SimSun")))
+        return songti(pixelHeight, bold);
+    if (QFontDatabase::hasFamily(QStringLiteral("Noto Sans Mono CJK SC")))
+        return sized(QStringLiteral("Noto Sans Mono CJK SC"), pixelHeight, bold);
+    return songti(pixelHeight, bold);
+}
+
 QFont msSansSerif(int pixelHeight, bool bold)
 {
     QString family;

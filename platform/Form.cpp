@@ -7,8 +7,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
-TForm::TForm(Border border)
+TForm::TForm(Border border) : border_(border)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
@@ -20,7 +21,38 @@ TForm::TForm(Border border)
 
 void TForm::setClientSize(int width, int height)
 {
-    setFixedSize(width, height);
+    clientSize_ = QSize(width, height);
+    if (border_ == Border::Dialog) {
+        setFixedSize(clientSize_);
+        return;
+    }
+    // A fixed size would leave the maximise box nothing to do; instead any
+    // other size than the maximised one is undone.
+    setMinimumSize(clientSize_);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(clientSize_);
+}
+
+void TForm::keepClientSize()
+{
+    if (border_ == Border::Window && clientSize_.isValid() && !sizeIsFree() && size() != clientSize_)
+        resize(clientSize_);
+}
+
+void TForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The desktop may tell the new size before the new state; look again
+    // once both have arrived.
+    if (border_ == Border::Window && !sizeIsFree() && size() != clientSize_)
+        QTimer::singleShot(0, this, [this] { keepClientSize(); });
+}
+
+void TForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        keepClientSize();
 }
 
 void TForm::centreOnScreen()

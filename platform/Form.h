@@ -9,7 +9,8 @@ public:
     enum class Border { Window, Dialog };
     explicit TForm(Border border = Border::Dialog);
 
-    // Fixed single border: the client area is exactly this size.
+    // Fixed single border: the client area is exactly this size. A main
+    // window may still be maximised; restored, it has this size again.
     void setClientSize(int width, int height);
     void centreOnScreen();
 
@@ -18,4 +19,13 @@ protected:
     virtual void FormClose() {}
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    bool sizeIsFree() const { return windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen); }
+    void keepClientSize();
+
+    Border border_;
+    QSize clientSize_;
 };

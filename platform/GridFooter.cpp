@@ -1,11 +1,23 @@
 #include "platform/GridFooter.h"
 
+#include "platform/GridCellText.h"
 #include "platform/GridHeader.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace grid {
+
+// One footer cell: where it is, how its text is fitted, in which font.
+struct GridFooter::Cell {
+    QRect area;  // without the grid line at its right
+    QString whole;
+    bool bold = false;
+    QFont font;
+    FittedText fitted;
+};
 
 GridFooter::GridFooter(QHeaderView* header, QWidget* viewport, QWidget* parent)
     : QWidget(parent), header_(header), viewport_(viewport)
@@ -23,6 +35,56 @@ QSize GridFooter::sizeHint() const
     return QSize(100, GridHeader::lineHeight);
 }
 
+// The data cells start where the viewport does inside the view, which sits
+// at the same x as this footer.
+GridFooter::Cell GridFooter::cell(int col) const
+{
+    const int origin = parentWidget() ? viewport_->mapTo(parentWidget(), QPoint(0, 0)).x() - x() : 0;
+    Cell c;
+    c.area = QRect(origin + header_->sectionViewportPosition(col), 1, header_->sectionSize(col) - 1, height() - 1);
+    c.whole = text ? text(col) : QString();
+    c.bold = bold && bold(col);
+    c.font = !c.bold && rightAligned && rightAligned(col) ? figureFont : font();
+    c.font.setBold(c.bold);
+    c.fitted = fitText(QFontMetrics(c.font), c.area, c.whole);
+    return c;
+}
+
+QString GridFooter::shownText(int col) const
+{
+    return cell(col).fitted.text;
+}
+
+int GridFooter::columnAt(int x) const
+{
+    for (int col = 0; col < header_->count(); ++col) {
+        if (header_->isSectionHidden(col))
+            continue;
+        const QRect area = cell(col).area;
+        if (x >= area.left() && x <= area.right() + 1)
+            return col;
+    }
+    return -1;
+}
+
+bool GridFooter::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int col = columnAt(help->pos().x());
+        if (col >= 0) {
+            const Cell c = cell(col);
+            if (!c.fitted.whole) {
+                QToolTip::showText(help->globalPos(), c.whole, this, c.area);
+                return true;
+            }
+        }
+        event->ignore();  // the grid's own tooltip
+        return false;
+    }
+    return QWidget::event(event);
+}
+
 void GridFooter::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -31,39 +93,30 @@ void GridFooter::paintEvent(QPaintEvent*)
     painter.setPen(lineColor);
     painter.drawLine(rect().topLeft(), rect().topRight());
 
-    // The data cells start where the viewport does inside the view, which
-    // sits at the same x as this footer.
     const int origin = viewport_->mapTo(parentWidget(), QPoint(0, 0)).x() - x();
     const int clipRight = origin + viewport_->width();
     if (origin > 0)
         painter.drawLine(QPoint(origin - 1, 0), QPoint(origin - 1, height() - 1));
     painter.setClipRect(QRect(origin, 0, clipRight - origin, height()));
 
-    const QFont regular = font();
-    QFont strong = regular;
-    strong.setBold(true);
     for (int col = 0; col < header_->count(); ++col) {
         if (header_->isSectionHidden(col))
             continue;
-        const int left = origin + header_->sectionViewportPosition(col);
-        const int width = header_->sectionSize(col);
-        if (left + width <= origin || left >= clipRight)
+        const Cell c = cell(col);
+        if (c.area.right() + 1 < origin || c.area.left() >= clipRight)
             continue;
-        const QRect cell(left, 1, width, height() - 1);
         painter.setPen(lineColor);
-        painter.drawLine(QPoint(cell.right(), 0), QPoint(cell.right(), height() - 1));
-        const QString value = text ? text(col) : QString();
-        if (value.isEmpty())
+        painter.drawLine(QPoint(c.area.right() + 1, 0), QPoint(c.area.right() + 1, height() - 1));
+        if (c.whole.isEmpty())
             continue;
-        const bool isBold = bold && bold(col);
-        painter.setFont(isBold ? strong : regular);
+        painter.setFont(c.font);
         painter.setPen(QColor(Qt::black));  // on the fixed orange, whatever the palette
         Qt::Alignment align = Qt::AlignVCenter;
-        if (isBold)
+        if (c.bold)
             align |= Qt::AlignHCenter;
         else
             align |= rightAligned && rightAligned(col) ? Qt::AlignRight : Qt::AlignLeft;
-        painter.drawText(cell.adjusted(2, 0, -3, 0), int(align), value);
+        painter.drawText(c.fitted.rect, int(align), c.fitted.text);
     }
 }
 

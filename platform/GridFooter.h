@@ -20,15 +20,24 @@ public:
 
     std::function<QString(int col)> text;
     std::function<bool(int col)> bold;          // centred bold static text
-    std::function<bool(int col)> rightAligned;  // number columns
+    std::function<bool(int col)> rightAligned;  // number columns, in `figureFont`
+    QFont figureFont;
+
+    // A footer's text as painted: elided when it does not fit its column.
+    QString shownText(int col) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
+    bool event(QEvent* event) override;  // the whole text of a cut footer as its tooltip
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Cell;
+    Cell cell(int col) const;
+    int columnAt(int x) const;
+
     QHeaderView* header_;
     QWidget* viewport_;
 };

@@ -9,17 +9,13 @@ namespace grid {
 
 namespace {
 
-// Beyond this a ten-thousandths count no longer fits; such a value is not a
-// shop's figure and is left out rather than wrapping the total.
-qint64 scaled(double value, bool ok)
+// A whole count of ten-thousandths in a long double: no figure a number
+// column can hold overflows it, and counts up to 2^64 add exactly.
+long double scaled(double value, bool ok)
 {
-    if (!ok)
+    if (!ok || !std::isfinite(value))
         return 0;
-    constexpr long double limit = 9.2e18L;
-    const long double v = static_cast<long double>(value) * 10000.0L;
-    if (!std::isfinite(v) || std::fabs(v) >= limit)
-        return 0;
-    return std::llrint(v);  // to nearest, ties to even, like the FPU
+    return std::nearbyint(static_cast<long double>(value) * 10000.0L);  // to nearest, ties to even
 }
 
 bool hasField(const DataSetView& dataSet, int field)
@@ -29,7 +25,7 @@ bool hasField(const DataSetView& dataSet, int field)
 
 }  // namespace
 
-qint64 rowTenThousandths(const DataSetView& dataSet, int row, int field)
+long double rowTenThousandths(const DataSetView& dataSet, int row, int field)
 {
     if (!hasField(dataSet, field) || row < 0 || row >= dataSet.recordCount() || dataSet.cellIsNull(row, field))
         return 0;
@@ -38,7 +34,7 @@ qint64 rowTenThousandths(const DataSetView& dataSet, int row, int field)
     return scaled(value, ok);
 }
 
-qint64 previousRowTenThousandths(const DataSetView& dataSet, int field)
+long double previousRowTenThousandths(const DataSetView& dataSet, int field)
 {
     if (!hasField(dataSet, field) || !dataSet.hasPreviousRow() || dataSet.previousIsNull(field))
         return 0;
@@ -47,9 +43,9 @@ qint64 previousRowTenThousandths(const DataSetView& dataSet, int field)
     return scaled(value, ok);
 }
 
-qint64 sumTenThousandths(const DataSetView& dataSet, int field)
+long double sumTenThousandths(const DataSetView& dataSet, int field)
 {
-    qint64 total = 0;
+    long double total = 0;
     if (!hasField(dataSet, field))
         return 0;
     for (int row = 0, rows = dataSet.recordCount(); row < rows; ++row)
@@ -57,9 +53,9 @@ qint64 sumTenThousandths(const DataSetView& dataSet, int field)
     return total;
 }
 
-QString sumText(qint64 tenThousandths, GridColumn::Footer kind)
+QString sumText(long double tenThousandths, GridColumn::Footer kind)
 {
-    const long double value = static_cast<long double>(tenThousandths) / 10000.0L;
+    const long double value = tenThousandths / 10000.0L;
     return kind == GridColumn::SumGeneral ? FloatToStr(value) : FormatFloat0_00(value);
 }
 

@@ -10,17 +10,18 @@ class DataSetView;
 
 namespace grid {
 
-// The sum of `field` over every row, in ten-thousandths; empty cells and texts
-// that are not numbers add nothing.
-qint64 sumTenThousandths(const DataSetView& dataSet, int field);
+// The sum of `field` over every row, in ten-thousandths: a whole number held
+// in a long double, whose range no figure of a number column can overflow.
+// Empty cells and texts that are not numbers add nothing.
+long double sumTenThousandths(const DataSetView& dataSet, int field);
 
 // What one row adds to that sum, and what the changed row added before the
 // change that the data set is telling of (see DataSetView::hasPreviousRow),
 // so a sum can follow a change without reading every row.
-qint64 rowTenThousandths(const DataSetView& dataSet, int row, int field);
-qint64 previousRowTenThousandths(const DataSetView& dataSet, int field);
+long double rowTenThousandths(const DataSetView& dataSet, int row, int field);
+long double previousRowTenThousandths(const DataSetView& dataSet, int field);
 
 // SumFormatted: "#0.##"; SumGeneral: the general number text.
-QString sumText(qint64 tenThousandths, GridColumn::Footer kind);
+QString sumText(long double tenThousandths, GridColumn::Footer kind);
 
 }  // namespace grid

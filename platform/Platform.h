@@ -129,7 +129,9 @@ void startTextEditor();
 void openAddress(const QString& url);
 
 // The desktop launcher "Tavrin进销存管理软件(Pelmo版).desktop" in the user's
-// desktop folder, rewritten at every start. Returns the path written.
+// desktop folder, rewritten at every start. Returns the path written; empty,
+// and nothing written, when that folder is missing or cannot be written.
+// Throws only when the launcher cannot be made at all.
 QString writeDesktopShortcut();
 QString desktopFolder();
 

@@ -104,6 +104,10 @@ void QtInteraction::showModal(QWidget* window)
     // A show handler may already have closed it again.
     if (!guard || !guard->isVisible())
         return;
+    // Shown again, a window may come up under the one that opened it, where
+    // nobody can reach it.
+    window->raise();
+    window->activateWindow();
     QEventLoop loop;
     HideWatcher watcher(window, loop);
     window->installEventFilter(&watcher);

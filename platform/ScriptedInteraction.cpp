@@ -22,6 +22,8 @@ std::optional<T> takeFront(std::deque<T>& queue)
 Answer ScriptedInteraction::messageBox(const MessageRecord& box)
 {
     messages.push_back(box);
+    if (onMessage)
+        onMessage(box);
     return takeFront(answers).value_or(Answer::OK);
 }
 

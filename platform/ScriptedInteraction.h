@@ -21,6 +21,8 @@ public:
     // of `answers`, OK when it is empty.
     std::vector<MessageRecord> messages;
     std::deque<Answer> answers;
+    // Runs while each box is up, before it is answered.
+    std::function<void(const MessageRecord&)> onMessage;
 
     // File dialogs: the start name each was shown with, and the answers; an
     // empty queue or an empty optional means the user cancelled.

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -83,28 +84,27 @@ QString entryText()
 
 }  // namespace
 
+// The folder the user's desktop shows, as its user-dirs settings name it.
 QString desktopFolder()
 {
-    QString folder = qEnvironmentVariable("XDG_DESKTOP_DIR");
-    if (folder.startsWith(QStringLiteral("$HOME")))
-        folder.replace(0, 5, QDir::homePath());
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath() + QStringLiteral("/Desktop");
-    return QDir::cleanPath(folder);
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
+// Where there is no desktop folder to write to, or the launcher cannot be
+// written, there is nothing to show the user: the program runs without it.
 QString writeDesktopShortcut()
 {
+    if (programFile().isEmpty())
+        throw EJxcError(QStringLiteral("无法创建桌面快捷方式：不知道程序文件在哪里"));
     const QString folder = desktopFolder();
-    if (!QDir().mkpath(folder))
-        throw EJxcError(QStringLiteral("无法创建桌面文件夹：") + folder);
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir() || !info.isWritable())
+        return QString();
 
-    const QString path = folder + u'/' + launcherName + QStringLiteral(".desktop");
+    const QString path = QDir(folder).filePath(launcherName + QStringLiteral(".desktop"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(entryText().toUtf8()) < 0 || !file.commit())
-        throw EJxcError(QStringLiteral("无法写入桌面快捷方式：") + path);
+        return QString();
     // Desktops only start launchers that are marked executable.
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                     | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);

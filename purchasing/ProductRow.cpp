@@ -3,7 +3,6 @@
 #include "db/ADOQuery.h"
 #include "purchasing/NumberText.h"
 
-#include <QTime>
 
 namespace {
 
@@ -99,7 +98,7 @@ void storeRow(TADOQuery& query, RowStart start, const RowValues& row)
     try {
         for (const ColumnValue& c : row) {
             TField f = query.FieldByName(c.field);
-            if (c.isDate) f.SetAsDateTime(QDateTime(c.date, QTime(0, 0)));
+            if (c.isDate) f.SetAsDate(c.date);
             else f.SetAsString(c.text);
         }
         query.Post();

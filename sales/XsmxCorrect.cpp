@@ -34,7 +34,7 @@ void TXsmxForm::correctCurrentLine()
     sale->Label20->setText(text(line, "商品规格"));
     sale->Label21->setText(text(line, "商品型号"));
     sale->Label22->setText(text(line, "单位"));
-    const QDate date = line.FieldByName(QStringLiteral("销售日期")).AsDateTime().date();
+    const QDate date = line.FieldByName(QStringLiteral("销售日期")).AsDate();
     if (date.isValid()) sale->DateTimePicker1->setDate(date);
 
     lookUpProduct(text(line, "商品编号"));

@@ -16,8 +16,9 @@ void TXsspForm::SpeedButton2Click()
     TXsmxForm* detail = XsmxForm;
     if (detail->ADOQuery1.RecordCount() > 0 && detail->ADOQuery2.RecordCount() > 0) {
         PostCorrection(detail->ADOQuery1, lineTexts(), detail->ADOQuery2, Edit11->text(), Edit12->text());
-        close();
+        // Shown over the window, which closes once it is acknowledged.
         platform::notice(this, QStringLiteral("修改商品成功！"));
+        close();
     }
     // The main window holds its own snapshot of the products; both windows
     // show the corrected figures only once they have re-read the store.

@@ -35,6 +35,7 @@ void TXsspForm::SpeedButton1Click()
     // The line goes through the sales detail window's query, so its grid has
     // it already; the product row through the main grid's own query.
     PostSale(XsmxForm->ADOQuery1, lineTexts(), MainForm->ADOQuery1);
-    close();
+    // Shown over the window, which closes once it is acknowledged.
     platform::notice(this, QStringLiteral("销售商品成功！"));
+    close();
 }

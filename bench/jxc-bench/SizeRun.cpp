@@ -7,6 +7,7 @@
 #include "platform/ScriptedInteraction.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <optional>
@@ -39,8 +40,14 @@ SizeResult runSize(int& argc, char** argv, const StoreSize& size, const QString&
 {
     QDir::setCurrent(runDir);
     const QString store = QDir(runDir).filePath(QStringLiteral("data.mdb"));
-    QTemporaryDir desktop;  // the shortcut every start writes
-    qputenv("XDG_DESKTOP_DIR", desktop.path().toUtf8());
+    // The shortcut every start writes goes to a desktop folder of the run's
+    // own, named in the user-dirs settings as a desktop session names it.
+    QTemporaryDir desktop, config;
+    QFile userDirs(QDir(config.path()).filePath(QStringLiteral("user-dirs.dirs")));
+    if (userDirs.open(QIODevice::WriteOnly))
+        userDirs.write("XDG_DESKTOP_DIR=\"" + desktop.path().toUtf8() + "\"\n");
+    userDirs.close();
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
 
     SizeResult result;
     result.memory.size = size.name;

@@ -4,6 +4,7 @@
 // restarted on the same store after each kill. The build names it in
 // JXC_DRIVER and the store tool in JXCDB.
 #include "db/StoreCheck.h"
+#include "tests/engine/UserDirs.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -106,7 +107,9 @@ TEST(KilledAtAnyMoment, EveryKillLeavesAWholeStoreWhoseFiguresAgree)
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_DESKTOP_DIR"), dir.path());
+    // The launcher each start writes goes to the test's own folder.
+    ASSERT_TRUE(nameDesktopFolder(dir.path(), dir.path()));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
     std::mt19937 random(20240611);
     QElapsedTimer clock;
     clock.start();

@@ -5,6 +5,7 @@
 #include "app/MainUnit.h"
 #include "app/Startup.h"
 #include "platform/ScriptedInteraction.h"
+#include "tests/engine/UserDirs.h"
 #include "tests/engine/TestStore.h"
 
 #include <QApplication>
@@ -20,7 +21,9 @@ protected:
 
     void SetUp() override
     {
-        qputenv("XDG_DESKTOP_DIR", desktop.path().toUtf8());
+        // The launcher goes to a desktop folder of the test's own.
+        nameDesktopFolder(config.path(), desktop.path());
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         store = std::make_unique<TestStore>(withStore());
         if (withStore()) fillStore();
         scope = std::make_unique<platform::ScopedInteraction>(user);
@@ -46,6 +49,7 @@ protected:
         return out;
     }
 
+    QTemporaryDir config;
     QTemporaryDir desktop;
     std::unique_ptr<TestStore> store;
     platform::ScriptedInteraction user;

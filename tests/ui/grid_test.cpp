@@ -21,6 +21,8 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTableView>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QVariant>
 
 #include <gtest/gtest.h>
@@ -208,13 +210,17 @@ TEST_F(Grid, FooterSumsAllRowsFormattedOrInGeneralFormHeldToFourDecimals)
         {"each value held to four decimals", {0.00004, 0.00004, 0.00004}, "0", "0"},
         {"empty cells and texts add nothing", {QVariant(), QString("abc"), QString("2.5"), 1.0}, "3.5", "3.5"},
         {"negative", {-1.5, 0.25}, "-1.25", "-1.25"},
+        {"beyond a 64-bit count of ten-thousandths", {9.3e14, 1.0}, "930000000000001", "930000000000001"},
+        {"far beyond it", {1e300, 1e300}, "", "2E300"},
     };
     for (const auto& c : cases) {
         std::vector<std::vector<QVariant>> rows;
         for (const QVariant& v : c.values)
             rows.push_back(product("p", v, v));
         data.open(rows);
-        EXPECT_EQ(grid.footerText(qtyCol), c.formatted) << c.name;
+        if (!c.formatted.isEmpty()) {
+            EXPECT_EQ(grid.footerText(qtyCol), c.formatted) << c.name;
+        }
         EXPECT_EQ(grid.footerText(profitCol), c.general) << c.name;
         EXPECT_EQ(grid.footerText(keyCol), "合计") << c.name;
         EXPECT_EQ(grid.footerText(1), "") << c.name;
@@ -255,6 +261,48 @@ TEST_F(Grid, FooterPaintsOnOrangeAndIsNotSummedWhilePainting)
     EXPECT_EQ(image.pixelColor(2, image.height() / 2), QColor(255, 128, 64));
     grid.footer()->grab();
     EXPECT_EQ(data.numberReads, reads);
+}
+
+// A figure wider than its column is cut with a visible "…" and shown whole
+// in its tooltip; one that fits only without the margins is shown whole.
+TEST_F(Grid, FiguresThatDoNotFitAreElidedVisiblyAndWholeInTheirTooltip)
+{
+    data.open({product("a", 1234567.25, 1.0), product("b", 1.0, 1.0), product("c", 1.0, 1.0)});
+    const QString cell = grid.cellText(0, qtyCol);
+    ASSERT_EQ(cell, "1234567.25");
+    const QString footer = grid.footerText(qtyCol);
+    ASSERT_EQ(footer, "1234569.25");
+    for (const QString& shown : {grid.shownCellText(0, qtyCol), grid.shownFooterText(qtyCol)}) {
+        EXPECT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
+        EXPECT_TRUE(cell.startsWith(shown.chopped(1))) << shown.toStdString();
+    }
+    EXPECT_EQ(grid.cellToolTip(0, qtyCol), cell);
+    EXPECT_EQ(grid.shownCellText(1, qtyCol), "1");
+    EXPECT_EQ(grid.cellToolTip(1, qtyCol), "");
+
+    auto toolTipAt = [](QWidget* w, QPoint pos) {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, pos, w->mapToGlobal(pos));
+        QApplication::sendEvent(w, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    grid.setToolTip("双击");
+    EXPECT_EQ(toolTipAt(cells(), cellPoint(0, qtyCol)), cell);
+    EXPECT_EQ(toolTipAt(cells(), cellPoint(1, qtyCol)), "双击");
+    grid::GridFooter* f = grid.footer();
+    grid::GridHeader* h = grid.titleHeader();
+    const int footerX = grid.view()->viewport()->mapTo(&grid, QPoint(0, 0)).x() - f->x();
+    auto footerPoint = [&](int col) {
+        return QPoint(footerX + h->sectionViewportPosition(col) + h->sectionSize(col) / 2, f->height() / 2);
+    };
+    EXPECT_EQ(toolTipAt(f, footerPoint(qtyCol)), footer);
+    EXPECT_EQ(toolTipAt(f, footerPoint(profitCol)), "双击");
+    QToolTip::hideText();
+
+    // The default width holds a general number text of fifteen digits.
+    data.open({product("a", 1.0, -12345678901.2345)});
+    EXPECT_EQ(grid.footerText(profitCol), "-12345678901.2345");
+    EXPECT_EQ(grid.shownFooterText(profitCol), "-12345678901.2345");
 }
 
 // --- cells ------------------------------------------------------------------

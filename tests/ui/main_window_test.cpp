@@ -3,14 +3,21 @@
 #include "tests/ui/AppFixture.h"
 
 #include "platform/DBGridEh.h"
+#include "platform/GridTitles.h"
 #include "platform/StatusBar.h"
+#include "db/Regional.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -66,12 +73,97 @@ TEST_F(MainWindow, GridLayoutFollowsTheColumnTable)
     EXPECT_EQ(columns[16].field, "备注");
     EXPECT_EQ(MainForm->DBGridEh1->columnWidth(0), 50);
     EXPECT_EQ(MainForm->DBGridEh1->columnWidth(1), 80);
-    EXPECT_EQ(MainForm->DBGridEh1->cellText(0, 5), "2014/1/1");
+    EXPECT_EQ(MainForm->DBGridEh1->cellText(0, 5), regional::formatShortDate(QDate(2014, 1, 1)));
     EXPECT_EQ(MainForm->DBGridEh1->cellText(0, 6), "1.25");
     EXPECT_EQ(MainForm->DBGridEh1->cellBackground(1, 1), DBGridEh::evenRowColor());
     EXPECT_EQ(MainForm->DBGridEh1->toolTip(), "双击可以销售商品！");
     EXPECT_EQ(MainForm->size(), QSize(1004, 652));
     EXPECT_EQ(MainForm->windowTitle(), "Tavrin进销存管理软件 V5.23(Pelmo版)");
+}
+
+// Figures whose "#0.##" form differs from their general form.
+const char* kFigures =
+    "insert into jxc (商品编号,商品名称,商品规格,商品型号,单位,进货日期,进货单价,进货数量,进货金额,销售数量,销售金额,"
+    "销售利润,库存数量,库存金额,供货厂商,供货电话,备注) values "
+    "('P1','矿泉水','550ml','怡宝','瓶','2014-01-31 00:00:00',1.2345,10.126,12.3456,2.004,5.556,1234.5678,8.1,10.019,"
+    "'深圳水厂','0755-1','冰'),"
+    "('P2','方便面','5连包','康师傅','袋','2014-02-01 00:00:00',12,2.5,100,1,4,null,2,1,'天津食品','022-2','')";
+
+class MainGrid : public AppFixture {
+protected:
+    void fillStore() override { store->exec(QString::fromUtf8(kFigures)); }
+};
+
+struct ColumnRow {
+    const char* field;
+    const char* upper;
+    const char* lower;  // nullptr: the upper part fills both lines
+    int width;          // -1: the grid's default width
+    bool number;
+    GridColumn::Footer footer;
+    QString cell;  // the first row's cell
+    const char* sum;
+};
+
+TEST_F(MainGrid, SeventeenColumnsWithTheirTitlesWidthsFormatsAndFooters)
+{
+    using F = GridColumn;
+    const ColumnRow table[] = {
+        {"商品编号", "商品", "编号", 50, false, F::StaticText, "P1", "合计"},
+        {"商品名称", "商品", "名称", 80, false, F::NoFooter, "矿泉水", ""},
+        {"商品规格", "商品", "规格", 70, false, F::NoFooter, "550ml", ""},
+        {"商品型号", "商品", "型号", 70, false, F::NoFooter, "怡宝", ""},
+        {"单位", "商品", "单位", 50, false, F::NoFooter, "瓶", ""},
+        {"进货日期", "进货", "日期", 75, false, F::NoFooter, regional::formatShortDate(QDate(2014, 1, 31)), ""},
+        {"进货单价", "进货", "单价", 65, true, F::NoFooter, "1.23", ""},
+        {"进货数量", "进货", "数量", 55, true, F::SumFormatted, "10.13", "12.63"},
+        {"进货金额", "进货", "金额", 70, true, F::SumFormatted, "12.35", "112.35"},
+        {"销售数量", "销售", "数量", 55, true, F::SumFormatted, "2", "3"},
+        {"销售金额", "销售", "金额", 70, true, F::SumFormatted, "5.56", "9.56"},
+        {"销售利润", "销售", "利润", -1, true, F::SumGeneral, "1234.57", "1234.5678"},
+        {"库存数量", "库存", "数量", 55, true, F::SumFormatted, "8.1", "10.1"},
+        {"库存金额", "库存", "金额", 70, true, F::SumFormatted, "10.02", "11.02"},
+        {"供货厂商", "供货", "厂商", 75, false, F::NoFooter, "深圳水厂", ""},
+        {"供货电话", "供货", "电话", 80, false, F::NoFooter, "0755-1", ""},
+        {"备注", "备注", nullptr, 70, false, F::NoFooter, "冰", ""},
+    };
+    DBGridEh* grid = MainForm->DBGridEh1;
+    const auto& columns = grid->columns();
+    ASSERT_EQ(columns.size(), std::size(table));
+    for (size_t i = 0; i < std::size(table); ++i) {
+        const ColumnRow& row = table[i];
+        const int col = int(i);
+        SCOPED_TRACE(row.field);
+        EXPECT_EQ(columns[i].field, row.field);
+        const grid::TitleLines title = grid::splitTitle(columns[i]);
+        EXPECT_EQ(title.upper, row.upper);
+        EXPECT_EQ(title.twoLines, row.lower != nullptr);
+        if (row.lower) {
+            EXPECT_EQ(title.lower, row.lower);
+        }
+        EXPECT_EQ(grid->columnWidth(col), row.width > 0 ? row.width : grid->defaultColumnWidth());
+        EXPECT_EQ(columns[i].displayFormat, row.number ? F::Float0_00 : F::None);
+        EXPECT_EQ(columns[i].footer, row.footer);
+        EXPECT_EQ(grid->cellText(0, col), row.cell);
+        EXPECT_EQ(grid->footerText(col), row.sum);
+        EXPECT_EQ(grid->shownFooterText(col), row.sum);
+    }
+}
+
+// The totals of a large shop, in the main window's own widths: not one digit
+// of a footer is lost.
+TEST_F(MainGrid, LargeTotalsShowWholeInEveryFooter)
+{
+    store->exec("delete from jxc");
+    store->exec("insert into jxc (商品编号,进货数量,进货金额,销售数量,销售金额,销售利润,库存数量,库存金额) values "
+                "('P1',285895.4,6252503.162,152347.3,4375236.78369,1035748.02169,133548.1,2913014.4),"
+                "('P2',0,0,0,0,-123456789.1234,0,0)");
+    MainForm->Button2->click();
+    DBGridEh* grid = MainForm->DBGridEh1;
+    EXPECT_EQ(grid->footerText(8), "6252503.16");
+    EXPECT_EQ(grid->footerText(11), "-122421041.1017");
+    for (int col = 7; col <= 13; ++col)
+        EXPECT_EQ(grid->shownFooterText(col), grid->footerText(col)) << col;
 }
 
 TEST_F(EmptyStore, EmptyProductTableGivesZeroSums)
@@ -162,6 +254,27 @@ TEST_F(MainWindow, DateSearchIgnoresTheFieldsAndIncludesBothEndDays)
     EXPECT_TRUE(user.messages.empty());
 }
 
+// Every day the pickers can write is read back as that day, in whatever
+// locale: a two-digit year, the century around it, a day whose local
+// midnight may not exist.
+TEST_F(MainWindow, ADateSearchFindsJustTheDayOfAnyCentury)
+{
+    store->exec("insert into jxc (商品编号,进货日期) values ('D1','1929-12-31 00:00:00'),"
+                "('D2','2030-01-01 00:00:00'),('D3','2018-11-04 00:00:00'),('D4','2026-12-11 00:00:00')");
+    MainForm->Button2->click();
+    MainForm->CheckBox1->click();
+    const std::pair<QDate, const char*> days[] = {{QDate(1929, 12, 31), "D1"}, {QDate(2030, 1, 1), "D2"},
+                                                  {QDate(2018, 11, 4), "D3"}, {QDate(2026, 12, 11), "D4"}};
+    for (const auto& [day, code] : days) {
+        MainForm->DateTimePicker1->setDate(day);
+        MainForm->DateTimePicker2->setDate(day);
+        MainForm->Button1->click();
+        EXPECT_EQ(column("商品编号"), QStringList({code})) << day.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(column("进货日期"), QStringList({regional::formatShortDate(day)}));
+    }
+    EXPECT_TRUE(user.messages.empty());
+}
+
 TEST_F(MainWindow, RefreshBringsBackEveryRowAndKeepsTheSearchInputs)
 {
     MainForm->Edit2->setText("方便");
@@ -213,6 +326,45 @@ TEST_F(MainWindow, ClockIsEmptyUntilTheFirstTickThenShowsTheLocalTime)
     EXPECT_TRUE(MainForm->StatusBar1->panelText(2).startsWith(" 网站："));
 }
 
+TEST_F(MainWindow, TheTimerStartsTheClockWithinTheFirstSeconds)
+{
+    EXPECT_TRUE(MainForm->Timer1->isActive());
+    EXPECT_EQ(MainForm->Timer1->interval(), 1000);
+    MainForm->now = [] { return QDateTime(QDate(2014, 1, 8), QTime(9, 5, 3)); };
+    QElapsedTimer waited;
+    waited.start();
+    while (MainForm->StatusBar1->panelText(1).isEmpty() && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(MainForm->StatusBar1->panelText(1), " 今天是：2014年01月08日  09:05:03");
+}
+
+// Maximised, the grid takes the larger window; restored, the window is
+// 1004 x 652 again; dragged to another size, it keeps its own.
+TEST_F(MainWindow, MaximisedTheGridFillsTheWindowAndRestoredItIsItsOwnSizeAgain)
+{
+    DBGridEh* grid = MainForm->DBGridEh1;
+    EXPECT_EQ(grid->geometry(), QRect(0, 121, 1004, 652 - 121 - 22));
+    EXPECT_NE(MainForm->minimumSize(), MainForm->maximumSize());
+
+    MainForm->setWindowState(Qt::WindowMaximized);
+    QApplication::processEvents();
+    const QSize maximised = MainForm->size();  // the whole screen, as the desktop gives it
+    EXPECT_NE(maximised, QSize(1004, 652));
+    EXPECT_EQ(grid->geometry(), QRect(0, 121, maximised.width(), maximised.height() - 121 - 22));
+    EXPECT_EQ(MainForm->StatusBar1->geometry(), QRect(0, maximised.height() - 22, maximised.width(), 22));
+
+    MainForm->setWindowState(Qt::WindowNoState);
+    QApplication::processEvents();
+    EXPECT_EQ(MainForm->size(), QSize(1004, 652));
+    EXPECT_EQ(grid->geometry(), QRect(0, 121, 1004, 652 - 121 - 22));
+
+    MainForm->resize(1100, 700);  // a drag at the border
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(MainForm->size(), QSize(1004, 652));
+    EXPECT_EQ(grid->geometry(), QRect(0, 121, 1004, 652 - 121 - 22));
+}
+
 TEST_F(MainWindow, MenuButtonsOpenTheirMenuBelowTheButtonRow)
 {
     MainForm->move(100, 50);
@@ -256,6 +408,40 @@ TEST_F(MainWindow, OutsideProgramsAndAddressesGoToTheShellAndAFailureShowsNothin
     EXPECT_TRUE(user.messages.empty());
 }
 
+// Each help item opens its own address, and the calculator and the text
+// editor are two different programs.
+TEST_F(MainWindow, EachHelpItemOpensItsOwnAddressAndEachToolItsOwnProgram)
+{
+    const std::pair<QAction*, const char*> help[] = {{MainForm->N13, maker::kCommonQuestions},
+                                                     {MainForm->N14, maker::kSupportMail},
+                                                     {MainForm->N15, maker::kWebSite}};
+    for (const auto& [item, address] : help) {
+        user.urls.clear();
+        item->trigger();
+        EXPECT_EQ(user.urls, std::vector<QString>({QString::fromLatin1(address)})) << address;
+    }
+    EXPECT_NE(QString(maker::kCommonQuestions), maker::kWebSite);
+
+    QStringList calculators, editors;
+    user.startSucceeds = false;  // every candidate is tried in turn
+    MainForm->N10->trigger();
+    for (const auto& call : user.started) calculators << call.program;
+    user.started.clear();
+    MainForm->N11->trigger();
+    for (const auto& call : user.started) editors << call.program;
+    EXPECT_TRUE(calculators.contains("gnome-calculator")) << calculators.join(' ').toStdString();
+    EXPECT_TRUE(editors.contains("gedit")) << editors.join(' ').toStdString();
+    for (const QString& program : calculators) EXPECT_FALSE(editors.contains(program)) << program.toStdString();
+
+    user.startSucceeds = true;
+    user.started.clear();
+    MainForm->N10->trigger();
+    MainForm->N11->trigger();
+    ASSERT_EQ(user.started.size(), 2u);
+    EXPECT_EQ(user.started[0].program, calculators.value(0));
+    EXPECT_EQ(user.started[1].program, editors.value(0));
+}
+
 TEST_F(MainWindow, WindowCommandsShowTheSameSalesDetailWindowModally)
 {
     MainForm->SpeedButton10->click();
@@ -264,6 +450,18 @@ TEST_F(MainWindow, WindowCommandsShowTheSameSalesDetailWindowModally)
     ASSERT_EQ(user.modalShown.size(), 3u);
     EXPECT_EQ(user.modalShown[0], user.modalShown[1]);
     EXPECT_EQ(user.modalShown[1], user.modalShown[2]);
+}
+
+TEST_F(MainWindow, AStartWithoutADesktopFolderShowsNothingAndCreatesNoFolder)
+{
+    DestroyWindows();
+    user.messages.clear();
+    ASSERT_TRUE(QDir(desktop.path()).removeRecursively());
+    CreateWindows();
+    MainForm->show();
+    EXPECT_TRUE(user.messages.empty());
+    EXPECT_FALSE(QFileInfo::exists(desktop.path()));
+    ASSERT_TRUE(QDir().mkpath(desktop.path()));  // for the fixture to remove
 }
 
 TEST_F(MainWindow, EveryStartRewritesTheDesktopLauncher)

@@ -4,9 +4,11 @@
 #include "platform/Platform.h"
 #include "platform/QtInteraction.h"
 #include "platform/ScriptedInteraction.h"
+#include "tests/engine/UserDirs.h"
 
 #include "db/Errors.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -269,6 +271,38 @@ TEST(QtModal, ReturnsWhenTheWindowCloses)
     EXPECT_FALSE(stuck);
 }
 
+// Each showing raises the modal window and makes it the active one, so that
+// it never lies under the window that opened it.
+TEST(QtModal, EveryShowingRaisesAndActivatesTheWindow)
+{
+    QWidget opener;
+    opener.show();
+    QApplication::setActiveWindow(&opener);
+    QWidget window;
+    struct RaiseCounter : QObject {
+        int shown = 0, raisedAfterShow = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Show) ++shown;
+            if (e->type() == QEvent::ZOrderChange && shown > raisedAfterShow) ++raisedAfterShow;
+            return false;
+        }
+    } counter;
+    window.installEventFilter(&counter);
+    for (int showing = 1; showing <= 2; ++showing) {
+        QWidget* activeWhileUp = nullptr;
+        QTimer::singleShot(0, &window, [&] {
+            QApplication::processEvents();
+            activeWhileUp = QApplication::activeWindow();
+            window.close();
+        });
+        QtInteraction().showModal(&window);
+        EXPECT_EQ(counter.raisedAfterShow, showing) << "showing " << showing;
+        EXPECT_EQ(activeWhileUp, &window) << "showing " << showing;
+        QApplication::setActiveWindow(&opener);
+    }
+}
+
 // --- outside programs -------------------------------------------------------
 
 TEST_F(Scripted, ShellStartsTheFirstProgramThatStartsAndReportsNothing)
@@ -388,6 +422,7 @@ protected:
 
 TEST_F(Shortcut, LauncherStartsTheProgramInItsFolderAndIsRewrittenEachTime)
 {
+    ASSERT_TRUE(QDir().mkpath(home.filePath("Desktop")));
     const QString path = writeDesktopShortcut();
     EXPECT_EQ(path, home.filePath("Desktop/" + fileName));
 
@@ -417,18 +452,30 @@ TEST_F(Shortcut, LauncherStartsTheProgramInItsFolderAndIsRewrittenEachTime)
     EXPECT_EQ(QFile::permissions(path) & executable, executable);
 }
 
-TEST_F(Shortcut, DesktopDirVariableWins)
+TEST_F(Shortcut, GoesToTheDesktopFolderTheUserDirsSettingsName)
 {
-    EnvOverride desktop{"XDG_DESKTOP_DIR", home.filePath("桌面")};
+    ASSERT_TRUE(nameDesktopFolder(home.filePath(".config"), "$HOME/桌面"));
+    ASSERT_TRUE(QDir().mkpath(home.filePath("桌面")));
+    ASSERT_TRUE(QDir().mkpath(home.filePath("Desktop")));
     EXPECT_EQ(writeDesktopShortcut(), home.filePath("桌面/" + fileName));
     EXPECT_TRUE(QFile::exists(home.filePath("桌面/" + fileName)));
+    EXPECT_FALSE(QFile::exists(home.filePath("Desktop/" + fileName)));
 }
 
-TEST_F(Shortcut, UnusableDesktopFolderIsAnError)
+// No desktop folder to write to is no error: nothing is written or created.
+TEST_F(Shortcut, AMissingOrUnwritableDesktopFolderIsSkippedSilently)
 {
     writeAll(home.filePath("plain-file"), "x");
-    EnvOverride desktop{"XDG_DESKTOP_DIR", home.filePath("plain-file/Desktop")};
-    EXPECT_THROW(writeDesktopShortcut(), EJxcError);
+    for (const char* desktop : {"$HOME/桌面", "$HOME/plain-file", "$HOME/plain-file/Desktop"}) {
+        ASSERT_TRUE(nameDesktopFolder(home.filePath(".config"), desktop));
+        QString path = QStringLiteral("<threw>");
+        EXPECT_NO_THROW(path = writeDesktopShortcut()) << desktop;
+        EXPECT_TRUE(path.isEmpty()) << desktop;
+    }
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("桌面")));
+    EXPECT_TRUE(QFileInfo(home.filePath("plain-file")).isFile());
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({".config", "plain-file"}));
 }
 
 // --- fonts ------------------------------------------------------------------

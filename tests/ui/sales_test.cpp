@@ -2,8 +2,10 @@
 // it: the sale window opened from the main window, the sales detail window
 // with its grid, lookup, searches and deletion, and the correction.
 #include "tests/ui/AppFixture.h"
+#include "tests/engine/LocalTimeZone.h"
 
 #include "db/Errors.h"
+#include "db/Regional.h"
 #include "db/Reconnect.h"
 #include "db/Sqlite.h"
 #include "platform/DBGridEh.h"
@@ -404,6 +406,63 @@ INSTANTIATE_TEST_SUITE_P(
                       AmountCase{"EmptyPriceLeavesTheAmount", nullptr, "2", "5.0", "14", false},
                       AmountCase{"DiscountThatIsNoNumber", "10", "2", "9折", "20", true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Sales, PriceAndQuantityTakeOnlyDigitsAndOnePoint)
+{
+    pickProduct(0);  // 20 in stock
+    sell([&] {
+        TXsspForm& f = sale();
+        const std::pair<const char*, QLineEdit*> fields[] = {{"销售单价", f.Edit1}, {"销售数量", f.Edit2}};
+        for (const auto& [name, field] : fields) {
+            field->clear();
+            type(field, "1a2.3.4-");
+            EXPECT_EQ(field->text(), "12.34") << name;
+        }
+        EXPECT_EQ(f.Edit4->text(), "152.2756");
+    });
+    EXPECT_TRUE(user.messages.empty());
+}
+
+// The success message is shown over the window, which goes only once it is
+// acknowledged: in a sale and in a correction alike.
+TEST_F(Sales, SuccessMessagesShowOverTheStillOpenSaleWindow)
+{
+    struct Seen {
+        QString text;
+        bool saleVisible, detailVisible;
+    };
+    std::vector<Seen> seen;
+    user.onMessage = [&](const platform::MessageRecord& box) {
+        seen.push_back({box.text, XsspForm->isVisible(), XsmxForm->isVisible()});
+    };
+    pickProduct(1);
+    sell([&] { sale().SpeedButton1->click(); });
+    correct(LineA1, [&] { sale().SpeedButton2->click(); });
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].text, "销售商品成功！");
+    EXPECT_TRUE(seen[0].saleVisible);
+    EXPECT_EQ(seen[1].text, "修改商品成功！");
+    EXPECT_TRUE(seen[1].saleVisible);
+    EXPECT_TRUE(seen[1].detailVisible);
+    EXPECT_FALSE(XsspForm->isVisible());
+}
+
+// Where daylight saving starts at midnight, the chosen day is still the day
+// stored, and a correction opens on it again.
+TEST_F(Sales, ASaleOnADayWithoutALocalMidnightKeepsItsDay)
+{
+    LocalTimeZone zone("America/Sao_Paulo");
+    if (!LocalTimeZone::midnightMissing(saoPauloGapDay())) GTEST_SKIP() << "no time zone data";
+    pickProduct(1);
+    sell([&] {
+        sale().DateTimePicker1->setDate(saoPauloGapDay());
+        sale().SpeedButton1->click();
+    });
+    EXPECT_EQ(lineField(6, "销售日期"), "2018-11-04 00:00:00");
+    showDetail();
+    EXPECT_EQ(detail().DBGridEh1->cellText(5, 5), regional::formatShortDate(saoPauloGapDay()));
+    correct(5, [&] { EXPECT_EQ(sale().DateTimePicker1->date(), saoPauloGapDay()); });
+}
 
 TEST_F(Sales, DiscountKeepsItsTextBetweenOpeningsInEitherMode)
 {
